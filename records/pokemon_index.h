@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "records/pokemon.h"
+
+// The short form of a Pokemon kept for every id, enough to fill the list,
+// draw evolution families, find breeding partners and compare stats.
+struct IndexEntry {
+  std::int32_t dexno = 0;
+  std::string name;
+  Height height;
+  std::int32_t weight = 0;
+  std::string lowestevo;
+  std::vector<Evolution> evolutions;
+  int breedgroup1 = 0;
+  int breedgroup2 = 0;
+  std::int32_t attack = 0;
+  std::int32_t defense = 0;
+  std::int32_t specattk = 0;
+  std::int32_t specdef = 0;
+  std::int32_t rbyspec = 0;
+  std::int32_t speed = 0;
+  std::int32_t hp = 0;
+  std::int32_t firstgeneration = 0;
+  std::string filename;  // the record's own file under data/, or empty
+};
+
+// Ordered by id in byte-wise order: "1" < "10" < "2".
+using PokemonIndex = std::map<std::string, IndexEntry>;
+
+// Fills the index from data/pokemon.xml; the first entry with an id wins.
+void LoadIndex();
+const PokemonIndex& Index();
+bool IsPokemon(const std::string& id);
+// "" for an id the index lacks, silently.
+std::string PokemonName(const std::string& id);
+// For an id the index lacks: "Request for invalid Pokemon" and an empty entry.
+const IndexEntry& IndexEntryOf(const std::string& id);
+
+// Makes `id` the current Pokemon and returns a copy of the current record;
+// when its record cannot be read the previous record stays current.
+DexPokemon SelectPokemon(const std::string& id);
+const std::string& CurrentId();
+const DexPokemon& CurrentRecord();

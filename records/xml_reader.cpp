@@ -1,0 +1,114 @@
+#include "records/xml_reader.h"
+
+#include <tinyxml.h>
+
+#include "records/archive.h"
+#include "records/atoi32.h"
+#include "records/report.h"
+
+namespace {
+const char* const kReaderErrorTitle = "XML Reader error";
+}
+
+XmlReader::XmlReader() = default;
+XmlReader::~XmlReader() = default;
+
+bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
+  current_ = nullptr;
+  parents_.clear();
+  document_ = std::make_unique<TiXmlDocument>();
+
+  if (!document_->LoadFile(name.c_str())) {
+    // A file that is missing, empty or not well-formed is looked up in the
+    // archive, which is scanned from its start on every fallback.
+    std::string content;
+    switch (FindArchiveRecord(kArchiveFileName, name, content)) {
+      case ArchiveLookup::kNotFound:
+        return false;
+      case ArchiveLookup::kEmptyContent:
+        if (!quiet) Report("Empty file string", kReaderErrorTitle);
+        return false;
+      case ArchiveLookup::kFound:
+        break;
+    }
+    document_ = std::make_unique<TiXmlDocument>();
+    document_->Parse(content.c_str());
+    if (document_->Error()) {
+      if (quiet && document_->ErrorId() == TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY) return false;
+      // A damaged record would otherwise yield whatever part of it parsed.
+      Report("Error when loading XML file " + name + ": " + document_->ErrorDesc(),
+             kReaderErrorTitle);
+      return false;
+    }
+  }
+
+  const TiXmlElement* first = document_->FirstChildElement();
+  if (!first) {
+    Report("Error when loading XML file " + name + ": " + document_->ErrorDesc(),
+           kReaderErrorTitle);
+    return false;
+  }
+  current_ = first;
+  return true;
+}
+
+std::string XmlReader::ChildText(const char* name) const {
+  if (!current_) return {};
+  const TiXmlElement* child = current_->FirstChildElement(name);
+  if (!child) return {};
+  std::string text;
+  for (const TiXmlNode* node = child->FirstChild(); node; node = node->NextSibling()) {
+    if (const TiXmlText* piece = node->ToText()) text += piece->Value();
+  }
+  return text;
+}
+
+std::int32_t XmlReader::ChildInt(const char* name) const { return Atoi32(ChildText(name)); }
+
+std::string XmlReader::Attribute(const char* name) const {
+  if (!current_) return {};
+  const char* value = current_->Attribute(name);
+  return value ? std::string(value) : std::string();
+}
+
+std::int32_t XmlReader::AttributeInt(const char* name) const { return Atoi32(Attribute(name)); }
+
+bool XmlReader::HasChild(const char* name) const {
+  return current_ && current_->FirstChildElement(name) != nullptr;
+}
+
+bool XmlReader::Enter(const char* name) {
+  if (!current_) return false;
+  const TiXmlElement* child = current_->FirstChildElement(name);
+  if (!child) return false;
+  parents_.push_back(current_);
+  current_ = child;
+  return true;
+}
+
+void XmlReader::Leave() {
+  if (parents_.empty()) return;
+  current_ = parents_.back();
+  parents_.pop_back();
+}
+
+bool XmlReader::HasNextSibling() const {
+  return current_ && current_->NextSiblingElement(current_->Value()) != nullptr;
+}
+
+bool XmlReader::NextSibling() {
+  if (!current_) return false;
+  const TiXmlElement* next = current_->NextSiblingElement(current_->Value());
+  if (!next) return false;
+  current_ = next;
+  return true;
+}
+
+std::string XmlReader::CurrentName() const { return current_ ? current_->ValueStr() : std::string(); }
+
+void XmlReader::StepToItem(const char* item) {
+  if (CurrentName() == item)
+    NextSibling();
+  else
+    Enter(item);
+}
