@@ -8,6 +8,7 @@ struct AtoiCase {
   const char* text;
   std::int32_t value;
 };
+void PrintTo(const AtoiCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
 
 class Atoi32Test : public testing::TestWithParam<AtoiCase> {};
 
