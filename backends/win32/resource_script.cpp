@@ -3,10 +3,11 @@
 #include <utility>
 
 #include "backends/win32/bitmap_files.h"
+#include "shell/control_ids.h"
 
 namespace {
 
-bool IsBarBitmap(int id) { return id >= 210 && id <= 212; }
+bool IsBarBitmap(int id) { return id >= kMaleBarBitmapId && id <= kGenderlessBarBitmapId; }
 
 // A string literal of the resource compiler: backslashes and quotes escaped.
 std::string Quoted(const std::string& path) {

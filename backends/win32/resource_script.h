@@ -9,7 +9,6 @@
 
 #include "resources/images.h"
 
-inline constexpr int kProgramIconId = 101;
 inline constexpr int kManifestResourceId = 1;  // CREATEPROCESS_MANIFEST_RESOURCE_ID
 
 struct ResourceFile {
