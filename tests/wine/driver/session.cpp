@@ -80,6 +80,7 @@ std::string Session::Execute(const Step& step) {
       {"expect-dialog-combo-selection", {2, 2, &S::ExpectDialogComboSelection}},
       {"dialog-click", {1, 1, &S::DialogClick}},
       {"dialog-select", {2, 2, &S::DialogSelect}},
+      {"dialog-key", {1, 1, &S::DialogKey}},
       {"wait-dialog-closed", {0, 0, &S::WaitDialogClosed}},
       {"expect-config", {2, 2, &S::ExpectConfig}},
       {"expect-file-lines", {2, 2, &S::ExpectFileLines}},

@@ -63,6 +63,7 @@ class Session {
   std::string ExpectDialogComboSelection(const Args& args);
   std::string DialogClick(const Args& args);
   std::string DialogSelect(const Args& args);
+  std::string DialogKey(const Args& args);
   std::string WaitDialogClosed(const Args& args);
   // The settings file and the session's own settings.
   std::string ExpectConfig(const Args& args);

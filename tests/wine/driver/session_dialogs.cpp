@@ -124,6 +124,21 @@ std::string Session::DialogSelect(const Args& args) {
   return Sync(main_) ? "" : "the program does not answer";
 }
 
+// A key press in the dialog, as the keyboard delivers it: posted, so that
+// the dialog's own message loop gives it to the dialog manager.
+std::string Session::DialogKey(const Args& args) {
+  if (dialog_ == nullptr) return "no dialog (wait-dialog first)";
+  WPARAM key = 0;
+  if (args[0] == "enter") key = VK_RETURN;
+  if (args[0] == "escape") key = VK_ESCAPE;
+  if (key == 0) return "the key is enter or escape";
+  HWND target = GetDlgItem(dialog_, IDOK);  // a control of the dialog, as the focus would be
+  if (target == nullptr) target = dialog_;
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+  return "";
+}
+
 std::string Session::WaitDialogClosed(const Args&) {
   if (dialog_ == nullptr) return "no dialog (wait-dialog first)";
   HWND dialog = dialog_;
