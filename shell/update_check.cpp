@@ -90,7 +90,7 @@ void RunUpdateCheck(const UpdateServer& server) {
   if (reply.NamesNewerExecutable()) Show(NewVersionNotice(UpdateSiteAddress(), reply.body().third_word));
 }
 
-unsigned long CheckForUpdate(void*) {
+std::uint32_t CheckForUpdate(void*) {
   RunUpdateCheck(Redirect() ? *Redirect() : ShippedUpdateServer());
   return 0;
 }

@@ -1,7 +1,6 @@
 #pragma once
+#include <cstdint>
 
-// Thread routine of the online update check: asks the update server once
-// whether a newer program exists and tells the user what it found, or what
-// went wrong. It shares nothing with the window thread but the main window
-// handle that owns its message boxes. The parameter is not read; returns 0.
-unsigned long CheckForUpdate(void* parameter);
+// The online update check: one short-lived thread started by LoadConfig when
+// update checks are on. Its parameter is not read; it returns 0.
+std::uint32_t CheckForUpdate(void* parameter);
