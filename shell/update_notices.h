@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/reply_scan.h"
+#include "shell/win_constants.h"
 
 // Every message the update check can show. Types are message-box type bits:
 // OK alone for the good news, OK with the warning icon for every problem.
@@ -13,8 +14,8 @@ struct UpdateNotice {
   bool operator==(const UpdateNotice&) const = default;
 };
 
-inline constexpr unsigned kNoticePlain = 0x00;    // MB_OK
-inline constexpr unsigned kNoticeWarning = 0x30;  // MB_OK | MB_ICONWARNING
+inline constexpr unsigned kNoticePlain = MB_OK;
+inline constexpr unsigned kNoticeWarning = MB_OK | MB_ICONWARNING;
 
 UpdateNotice StartupFailedNotice(int code);
 UpdateNotice UnresolvedNotice(const std::string& host);
