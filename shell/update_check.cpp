@@ -2,8 +2,9 @@
 
 #include <string_view>
 
-#include "records/report.h"
 #include "shell/net_socket.h"
+#include "shell/shell_state.h"
+#include "shell/toolkit.h"
 #include "shell/update_notices.h"
 #include "shell/update_reply.h"
 #include "shell/update_server.h"
@@ -31,7 +32,9 @@ std::optional<UpdateServer>& Redirect() {
   return server;
 }
 
-void Show(const UpdateNotice& notice) { Report(notice.text, notice.title, notice.type); }
+// Owned by the main window as it is at this moment: none while start-up has
+// not made it yet.
+void Show(const UpdateNotice& notice) { tk::ShowMessageBox(MainWindow(), notice.text, notice.title, notice.type); }
 
 // Reads the reply to its end. False when a receive failed on the way.
 bool ReceiveReply(TcpSocket& socket, UpdateReply& reply) {

@@ -5,21 +5,12 @@
 #include <vector>
 
 #include "shell/update_server.h"
-#include "support/report_capture.h"
 #include "update/scripted_server.h"
+#include "update/update_screen.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr char kRequest[] =
-    "GET /faunary/vercontrol.php?execver=4&dataver=1&lang=en HTTP/1.0\r\n"
-    "User-agent: Faunary/1.4\r\n\r\n";
-constexpr unsigned kWarning = 0x30;
-
-UpdateServer Local(std::uint16_t port, std::chrono::milliseconds timeout = 20s) {
-  return UpdateServer{"127.0.0.1", port, timeout};
-}
 
 Reported NewVersion(const std::string& word) {
   return {"A new Faunary executable is available at " + std::string(UpdateSiteAddress()) + "\n\n)" + word,
@@ -63,11 +54,12 @@ void PrintTo(const Exchange& exchange, std::ostream* out) {
 class UpdateExchange : public testing::TestWithParam<Exchange> {};
 
 TEST_P(UpdateExchange, ShowsWhatTheReplyCallsFor) {
-  ReportCapture messages;
+  UpdateScreen messages;
   ScriptedServer server(GetParam().chunks);
   RunUpdateCheck(Local(server.port()));
   EXPECT_EQ(server.Received(), kRequest);
   EXPECT_EQ(messages.all(), GetParam().shown);
+  for (const memtk::MessageBoxShown& box : memtk::MessageBoxes()) EXPECT_FALSE(box.owner);  // no main window yet
 }
 
 std::vector<Exchange> StatusExchanges() {
@@ -106,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, UpdateExchange, testing::ValuesIn(StatusExchan
                          });
 
 TEST(UpdateCheck, GivesUpOnAServerThatNeverAnswers) {
-  ReportCapture messages;
+  UpdateScreen messages;
   ScriptedServer server({}, ScriptedServer::Ending::kStaySilent);
   RunUpdateCheck(Local(server.port(), 200ms));
   EXPECT_EQ(server.Received(), kRequest);
@@ -117,7 +109,7 @@ TEST(UpdateCheck, GivesUpOnAServerThatNeverAnswers) {
 }
 
 TEST(UpdateCheck, ReportsARefusedConnection) {
-  ReportCapture messages;
+  UpdateScreen messages;
   RunUpdateCheck(Local(UnusedPort()));
   ASSERT_EQ(messages.all().size(), 1u);
   EXPECT_TRUE(messages.all()[0].text.starts_with("Unable to connect with socket; errorcode ")) << messages.all()[0];
@@ -128,7 +120,7 @@ TEST(UpdateCheck, ReportsARefusedConnection) {
 class UnresolvableHost : public testing::TestWithParam<const char*> {};
 
 TEST_P(UnresolvableHost, WarnsWithTheName) {
-  ReportCapture messages;
+  UpdateScreen messages;
   RunUpdateCheck(UpdateServer{GetParam(), 80, 1s});
   const std::vector<Reported> expected = {
       {std::string("Unable to resolve domain ") + GetParam(), "Network connection problem", kWarning}};
@@ -138,10 +130,19 @@ TEST_P(UnresolvableHost, WarnsWithTheName) {
 INSTANTIATE_TEST_SUITE_P(Names, UnresolvableHost,
                          testing::Values("updates.faunary.invalid", "NOWHERE.INVALID.", "255.255.255.255", ""));
 
+TEST(UpdateCheck, MessagesBelongToTheMainWindowOnceItExists) {
+  UpdateScreen messages;
+  SetMainWindow(tk::Window{7});
+  ScriptedServer server({"HTTP/1.1 500 Internal Server Error\r\n\r\n"});
+  RunUpdateCheck(Local(server.port()));
+  ASSERT_EQ(memtk::MessageBoxes().size(), 1u);
+  EXPECT_EQ(memtk::MessageBoxes()[0].owner, tk::Window{7});
+}
+
 TEST(UpdateCheck, ShippedServerIsAReservedNameOnPort80) {
   const UpdateServer shipped = ShippedUpdateServer();
   EXPECT_EQ(shipped.port, 80);
-  ReportCapture messages;
+  UpdateScreen messages;
   RunUpdateCheck(shipped);
   const std::vector<Reported> expected = {
       {"Unable to resolve domain " + shipped.host, "Network connection problem", kWarning}};
