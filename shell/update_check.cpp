@@ -1,6 +1,8 @@
 #include "shell/update_check.h"
 
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "shell/net_socket.h"
 #include "shell/shell_state.h"
@@ -23,7 +25,8 @@ constexpr std::string_view kRequest =
     "User-agent: Faunary/1.4\r\n"
     "\r\n";
 
-constexpr std::uint32_t kBroadcast = 0xFFFFFFFFu;  // what a failed address lookup used to return
+// 255.255.255.255 names no server; it is also what a failed address conversion returns.
+constexpr std::uint32_t kBroadcast = 0xFFFFFFFFu;
 constexpr std::size_t kReplyChunk = 50;
 constexpr std::size_t kDrainChunk = 1000;
 
