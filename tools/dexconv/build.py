@@ -52,6 +52,7 @@ def build(api_dir, md_dir, full):
         file_name = f"{RECORD_FOLDER}/{dex}.xml"
         records[f"data/{file_name}"] = render(record)
         entry = index.add("pokemon", id=str(dex))
+        entry.one_line = True   # a smaller index parses faster at start-up
         _index_fields(entry, f, facts, evolutions)
         entry.add("loadfile", filename=file_name)
 

@@ -5,9 +5,10 @@ from xml.sax.saxutils import escape, quoteattr
 
 
 class Node:
-    __slots__ = ("tag", "attrs", "text", "children")
+    __slots__ = ("tag", "attrs", "text", "children", "one_line")
 
     def __init__(self, tag, text=None, **attrs):
+        self.one_line = False   # written on one line whatever it holds
         self.tag = tag
         self.attrs = attrs
         self.text = None if text is None else str(text)
@@ -42,7 +43,7 @@ def _inline(node):
 def _write(node, depth, out):
     pad = " " * depth
     attrs = "".join(f" {k}={quoteattr(v)}" for k, v in node.attrs.items())
-    if node.children and all(not c.children for c in node.children):
+    if node.one_line or (node.children and all(not c.children for c in node.children)):
         out.append(pad + _inline(node))
     elif node.children:
         out.append(f"{pad}<{node.tag}{attrs}>")
