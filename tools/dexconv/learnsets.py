@@ -120,11 +120,18 @@ class EggMoveMethods:
             self.by_gen[gen] = table
 
     def text(self, gen, child, move, groups_with_move, special):
+        text = self._how(gen, child, move, special)
+        all_groups = EGG_GROUPS_BY_GENERATION[gen]
+        if len(all_groups) > 1 and len(groups_with_move) < len(all_groups):
+            only = " and ".join(VERSION_GROUP_TITLES[g] for g in all_groups if g in groups_with_move)
+            text += f" ({only} only)"
+        return text
+
+    def _how(self, gen, child, move, special):
         if special == "light-ball-egg":
             return "Breed from a parent holding a Light Ball"
         child_groups = self.facts[child]["breeding_groups"]
         table = self.by_gen[gen]
-        text = None
         for kind, wording in (("level", "Father learns it by level"),
                               ("machine", "Father taught it by TM or tutor"),
                               ("egg", "Chain breeding, father has it as egg move")):
@@ -133,15 +140,8 @@ class EggMoveMethods:
             if fathers:
                 shown = ", ".join(self.facts[d]["name"] for d in fathers[:FATHER_NAMES_SHOWN])
                 more = len(fathers) - FATHER_NAMES_SHOWN
-                text = f"{wording}: {shown}" + (f" (+{more} more)" if more > 0 else "")
-                break
-        if text is None:
-            text = "Breed from a father that knows it"
-        all_groups = EGG_GROUPS_BY_GENERATION[gen]
-        if len(all_groups) > 1 and len(groups_with_move) < len(all_groups):
-            only = " and ".join(VERSION_GROUP_TITLES[g] for g in all_groups if g in groups_with_move)
-            text += f" ({only} only)"
-        return text
+                return f"{wording}: {shown}" + (f" (+{more} more)" if more > 0 else "")
+        return "Breed from a father that knows it"
 
     def _can_father(self, dex, gen, child_groups):
         f = self.facts[dex]

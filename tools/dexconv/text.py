@@ -6,7 +6,7 @@ _REPLACEMENTS = {
     "\u2640": " F", "\u2642": " M",            # Nidoran's gender signs
     "\u2019": "'", "\u2018": "'", "\u201c": '"', "\u201d": '"',
     "\u2013": "-", "\u2014": "-", "\u00d7": "x", "\u2026": "...",
-    "\u00ad": "", "\u00a0": " ",
+    "\u00ad": "", "\u00a0": " ", "\u200b": "",
 }
 
 # English names of the generation 1-2 moves as the generation 4 games spell them;
@@ -39,7 +39,8 @@ def ascii_text(text):
 
 def one_line(text):
     """Game text with its line and page breaks turned into single spaces."""
-    text = text.replace("-\n", "-").replace("\u00ad\n", "")
+    # a zero-width space after a hyphen keeps the blank that the line break stood for
+    text = text.replace("-\u200b\n", "- ").replace("-\n", "-").replace("\u00ad\n", "")
     return re.sub(r"\s+", " ", ascii_text(text)).strip()
 
 
