@@ -5,7 +5,7 @@ from . import tables
 from .archive import write_archive
 from .encounters import LocationTable, add_rows, wild_rows
 from .evolutions import Evolutions, LAST_POKEMON
-from .games import EGG_GROUPS_BY_GENERATION, MD_RED_CODE, VERSION_ELEMENTS, VersionGroups
+from .games import EGG_GROUPS_BY_GENERATION, LEVEL_COLUMNS, MD_RED_CODE, VERSION_ELEMENTS, VersionGroups
 from .learnsets import EggMoveMethods, learn_entries, level_rows, machine_markers, machine_numbers
 from .mdred import MdRed
 from .movenumbers import MoveNumbers
@@ -53,7 +53,7 @@ def build(api_dir, md_dir, full):
         records[f"data/{file_name}"] = render(record)
         entry = index.add("pokemon", id=str(dex))
         entry.one_line = True   # a smaller index parses faster at start-up
-        _index_fields(entry, f, facts, evolutions)
+        _index_fields(entry, f, evolutions)
         entry.add("loadfile", filename=file_name)
 
     files = {
@@ -92,7 +92,7 @@ def _breeding_facts(facts, evolutions):
     return out
 
 
-def _index_fields(node, f, facts, evolutions):
+def _index_fields(node, f, evolutions):
     node.add("dexno", f.dex)
     node.add("name", f.name)
     node.add("height", ft=str(f.feet), **{"in": str(f.inches)})
@@ -149,7 +149,7 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
         for move, codes in rows:
             m = lst.add("move")
             m.add("id", move)
-            for (tag, _), code in zip(_LEVEL_TAGS, codes):
+            for (tag, _), code in zip(LEVEL_COLUMNS, codes):
                 m.add_value(tag, code)
     r.add("fromgeneration", f.generation)
     markers = machine_markers(learned, machines)
@@ -173,10 +173,6 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
             effort.add(f"{marker}{f.effort[stat]}")
     r.add_value("habitat", f.habitat)
     return r
-
-
-_LEVEL_TAGS = [("rblvl", None), ("ylvl", None), ("gslvl", None), ("clvl", None),
-               ("rslvl", None), ("frlglvl", None), ("xdlvl", None), ("dplvl", None)]
 
 
 def _breed_moves(r, f, learned, egg_texts, moves):

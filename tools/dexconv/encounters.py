@@ -6,7 +6,7 @@ distinguishable. Routes share rows: "Route %s" takes the route number as its par
 import re
 
 from .games import TIMED_VERSIONS, VERSION_CODES
-from .source import english, url_id
+from .source import english
 from .text import ascii_text
 from .xmlout import Node
 

@@ -1,5 +1,4 @@
 """Which games of the source feed which facts of the program."""
-from .source import url_id
 
 # Values are those of the generation 4 games Diamond and Pearl.
 TARGET_GENERATION = 4
@@ -70,10 +69,6 @@ class VersionGroups:
         return self.order[name] > self.target_order
 
 
-def generation_of(ref):
-    return GENERATION_NUMBERS[ref["name"]]
-
-
 def past_value(current, past_entries, field, target_generation):
     """A Pokemon's value as of a generation.
 
@@ -88,6 +83,3 @@ def past_value(current, past_entries, field, target_generation):
                 best = (gen, field(entry))
     return current if best is None else best[1]
 
-
-def id_of(ref):
-    return url_id(ref["url"])

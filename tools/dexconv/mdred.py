@@ -122,15 +122,15 @@ def _floor_ranges(key, per_floor):
     open_runs = {}
     for floor in sorted(per_floor):
         current = per_floor[floor]
-        for spec in list(open_runs):
-            if spec not in current or open_runs[spec][1] != floor - 1:
-                first, last = open_runs.pop(spec)
-                out.append((key, first, last, _floors(first, last), spec[0], spec[1]))
-        for spec in current:
-            if spec in open_runs:
-                open_runs[spec] = (open_runs[spec][0], floor)
+        for spawn in list(open_runs):
+            if spawn not in current or open_runs[spawn][1] != floor - 1:
+                first, last = open_runs.pop(spawn)
+                out.append((key, first, last, _floors(first, last), spawn[0], spawn[1]))
+        for spawn in current:
+            if spawn in open_runs:
+                open_runs[spawn] = (open_runs[spawn][0], floor)
             else:
-                open_runs[spec] = (floor, floor)
-    for spec, (first, last) in open_runs.items():
-        out.append((key, first, last, _floors(first, last), spec[0], spec[1]))
+                open_runs[spawn] = (floor, floor)
+    for spawn, (first, last) in open_runs.items():
+        out.append((key, first, last, _floors(first, last), spawn[0], spawn[1]))
     return sorted(out, key=lambda r: (r[0], r[1], r[2], r[4], r[5]))

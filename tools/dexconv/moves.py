@@ -2,7 +2,7 @@
 from .games import VersionGroups
 from .move_effects import CONTEST_EFFECTS, SUPER_CONTEST_EFFECTS, effect_text
 from .movenumbers import move_display_name
-from .source import english, url_id
+from .source import english
 from .text import one_line
 from .xmlout import Node
 
@@ -59,7 +59,6 @@ class MoveTables:
         self.full = full
         self.groups = VersionGroups(api)
         self.names = {}          # our id -> display name
-        self.slugs = {}          # source slug -> our id
         self.effect_keys = {}    # effect text -> key
         self.moves_root = Node("moves")
         self._build()
@@ -82,7 +81,6 @@ class MoveTables:
             ours = self.numbers.ours(source_id)
             name = move_display_name(move)
             self.names[ours] = name
-            self.slugs[move["name"]] = ours
             v = _gen4_values(move, self.groups)
             m = self.moves_root.add("move", id=str(ours))
             m.add("name", name)
@@ -139,9 +137,6 @@ class MoveTables:
                 row.add("abbrev", f"{prefix}{ident}")
                 row.add("text", text)
         return root
-
-    def id_of_slug(self, slug):
-        return self.slugs[slug]
 
     def id_of_ref(self, ref):
         return self.numbers.of_ref(ref)

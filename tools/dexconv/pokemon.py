@@ -6,10 +6,6 @@ from .text import ascii_text, one_line
 
 GROWTH_CODES = {"fast": 1, "medium": 2, "medium-slow": 3, "slow": 4,
                 "slow-then-very-fast": 5, "fast-then-very-slow": 6}
-STAT_FIELDS = [("attack", "attack"), ("defense", "defense"), ("special-attack", "specattk"),
-               ("special-defense", "specdef"), ("speed", "speed"), ("hp", "hp")]
-EFFORT_MARKERS = [("hp", "HP"), ("attack", "ATK"), ("defense", "DEF"),
-                  ("special-attack", "SATK"), ("special-defense", "SDEF"), ("speed", "SPD")]
 GENDERLESS = 17
 STEPS_PER_EGG_CYCLE = 256
 FAST_BALL_MIN_SPEED = 100
