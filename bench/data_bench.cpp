@@ -1,0 +1,144 @@
+// Start-up and selection speed of the data layer on the committed data set, read from
+// data/ as installed or from faunary.dat alone (every file then comes from the archive,
+// which is scanned from its start on every fallback).
+//
+//   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFAUNARY_BENCHMARKS=ON
+//   cmake --build build-bench --target data_bench && build-bench/bench/data_bench
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "records/dex_data.h"
+#include "records/move.h"
+#include "records/pokemon_index.h"
+#include "records/report.h"
+#include "records/tables.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum Source : std::int64_t { kFiles = 0, kArchiveOnly = 1 };
+
+// A temporary working directory holding the committed data set; the process works in it
+// while the object lives.
+class DataSetDir {
+ public:
+  explicit DataSetDir(std::int64_t source) : previous_(fs::current_path()) {
+    std::random_device seed;
+    path_ = fs::temp_directory_path() / ("faunary-bench-" + std::to_string(seed()));
+    fs::create_directories(path_);
+    const fs::path repo(FAUNARY_REPO_DIR);
+    fs::copy_file(repo / "faunary.dat", path_ / "faunary.dat");
+    if (source == kFiles) fs::copy(repo / "data", path_ / "data", fs::copy_options::recursive);
+    fs::current_path(path_);
+  }
+  ~DataSetDir() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+    fs::remove_all(path_, ignored);
+  }
+  DataSetDir(const DataSetDir&) = delete;
+  DataSetDir& operator=(const DataSetDir&) = delete;
+
+ private:
+  fs::path previous_;
+  fs::path path_;
+};
+
+// Any message of the data layer means the data set is broken; the measurement is void.
+class MessageCounter {
+ public:
+  MessageCounter() {
+    SetReportHook([this](const std::string&, const std::string&, unsigned) { ++count_; });
+  }
+  ~MessageCounter() { SetReportHook(nullptr); }
+  MessageCounter(const MessageCounter&) = delete;
+  MessageCounter& operator=(const MessageCounter&) = delete;
+  int count() const { return count_; }
+
+ private:
+  int count_ = 0;
+};
+
+const char* const kFirstPokemon = "1";
+
+// The shell's start-up steps join the measurement here once the shell exists: the
+// settings are read before the first selection, the first page is made after it.
+void ShellStepsBeforeFirstSelection() {}
+void ShellStepsAfterFirstSelection() {}
+
+void StartUp() {
+  LoadTables();
+  LoadIndex();
+  LoadMoves();
+  ShellStepsBeforeFirstSelection();
+  benchmark::DoNotOptimize(SelectPokemon(kFirstPokemon));
+  ShellStepsAfterFirstSelection();
+}
+
+void BM_StartUp(benchmark::State& state) {
+  DataSetDir dir(state.range(0));
+  MessageCounter messages;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ResetData();
+    state.ResumeTiming();
+    StartUp();
+  }
+  if (messages.count() != 0) state.SkipWithError("the data layer reported a problem");
+  state.SetLabel(state.range(0) == kFiles ? "data/" : "faunary.dat only");
+}
+BENCHMARK(BM_StartUp)->Arg(kFiles)->Arg(kArchiveOnly)->Unit(benchmark::kMillisecond);
+
+// The start-up steps one by one, to see which one dominates.
+enum Step : std::int64_t { kTables, kIndex, kMoves, kFirstSelection };
+
+void BM_StartUpStep(benchmark::State& state) {
+  DataSetDir dir(kFiles);
+  MessageCounter messages;
+  const auto step = state.range(0);
+  for (auto _ : state) {
+    state.PauseTiming();
+    ResetData();
+    if (step > kTables) LoadTables();
+    if (step > kIndex) LoadIndex();
+    if (step > kMoves) LoadMoves();
+    state.ResumeTiming();
+    switch (step) {
+      case kTables: LoadTables(); break;
+      case kIndex: LoadIndex(); break;
+      case kMoves: LoadMoves(); break;
+      default: benchmark::DoNotOptimize(SelectPokemon(kFirstPokemon)); break;
+    }
+  }
+  if (messages.count() != 0) state.SkipWithError("the data layer reported a problem");
+  static const char* const kNames[] = {"LoadTables", "LoadIndex", "LoadMoves", "SelectPokemon"};
+  state.SetLabel(kNames[step]);
+}
+BENCHMARK(BM_StartUpStep)->DenseRange(kTables, kFirstSelection)->Unit(benchmark::kMillisecond);
+
+// One selection after start-up: the first record of the archive and the last one.
+void BM_SelectPokemon(benchmark::State& state) {
+  DataSetDir dir(state.range(0));
+  MessageCounter messages;
+  ResetData();
+  StartUp();
+  const std::string id = std::to_string(state.range(1));
+  for (auto _ : state) benchmark::DoNotOptimize(SelectPokemon(id));
+  if (messages.count() != 0) state.SkipWithError("the data layer reported a problem");
+  state.SetLabel(std::string(state.range(0) == kFiles ? "data/" : "faunary.dat only") +
+                 ", Pokemon " + id);
+}
+BENCHMARK(BM_SelectPokemon)
+    ->Args({kFiles, 1})
+    ->Args({kFiles, 493})
+    ->Args({kArchiveOnly, 1})
+    ->Args({kArchiveOnly, 493})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

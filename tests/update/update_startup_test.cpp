@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/faunary_fixture.h"
+#include "update/scripted_server.h"
+#include "update/update_screen.h"
+
+namespace {
+
+class UpdateAtStartup : public testing::Test {
+ protected:
+  ~UpdateAtStartup() override { RedirectUpdateCheckForTests(std::nullopt); }
+  FaunaryFixture app{"shell"};
+};
+
+TEST_F(UpdateAtStartup, StartsTheCheckBeforeTheMainWindowExists) {
+  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 1));
+  memtk::FailRegisterClass(true);  // start-up stops right before making the main window
+  EXPECT_FALSE(app.Start());
+  EXPECT_FALSE(memtk::TopWindow());
+  EXPECT_EQ(memtk::StartedThreadCount(), 1u);
+}
+
+TEST_F(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
+  ScriptedServer server({"HTTP/1.0 200 OK\r\n\r\n10\r\n1\r\nfaunary-2.zip\r\nx\r\n"});
+  RedirectUpdateCheckForTests(Local(server.port()));
+  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 1));
+  ASSERT_TRUE(app.Start());
+  ASSERT_EQ(memtk::StartedThreadCount(), 1u);
+  EXPECT_TRUE(app.MessageBoxes().empty());
+  memtk::RunStartedThreads();
+  EXPECT_EQ(server.Received(), kRequest);
+  ASSERT_EQ(app.MessageBoxes().size(), 1u);
+  const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
+  EXPECT_EQ(box.title, "New version available!");
+  EXPECT_TRUE(box.text.ends_with("\n\n)faunary-2.zip")) << box.text;
+  EXPECT_EQ(box.owner, MainWindow()) << "the window that exists when the box appears owns it";
+  EXPECT_TRUE(box.owner);
+}
+
+struct SettingsCase {
+  const char* name;
+  const char* autoupdate;  // the element's text; nullptr: no element
+  bool starts;
+};
+
+class UpdateSetting : public UpdateAtStartup, public testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(UpdateSetting, StartsTheCheckOnlyWhenSwitchedOn) {
+  std::string file = FaunaryFixture::ConfigXml(2, "1", 2, 0, 0);
+  const std::string element = "<autoupdate>0</autoupdate>";
+  const std::string replacement =
+      GetParam().autoupdate ? "<autoupdate>" + std::string(GetParam().autoupdate) + "</autoupdate>" : "";
+  file.replace(file.find(element), element.size(), replacement);
+  app.WriteConfig(file);
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(memtk::StartedThreadCount(), GetParam().starts ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UpdateSetting,
+    testing::Values(SettingsCase{"One", "1", true}, SettingsCase{"Two", "2", true},
+                    SettingsCase{"MinusOne", "-1", true}, SettingsCase{"Zero", "0", false},
+                    SettingsCase{"NotANumber", "yes", false}, SettingsCase{"ElementMissing", nullptr, false}),
+    [](const testing::TestParamInfo<SettingsCase>& param_info) { return std::string(param_info.param.name); });
+
+TEST_F(UpdateAtStartup, AFirstRunStartsNoCheck) {
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(memtk::StartedThreadCount(), 0u);
+}
+
+TEST_F(UpdateAtStartup, ABrokenSettingsFileIsAFirstRunAndStartsNoCheck) {
+  app.WriteConfig("<options version=\"4\"><autoupdate>1</autoupdate>");
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(memtk::StartedThreadCount(), 0u);
+}
+
+}  // namespace

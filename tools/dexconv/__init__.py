@@ -1,0 +1,1 @@
+"""Turns the open game data in ../shared/gamedata into Faunary's own data files."""

@@ -1,0 +1,148 @@
+"""Level-up moves per game column, machine flags per generation, and egg moves with
+a text telling the player how to breed them."""
+from .games import EGG_GROUPS_BY_GENERATION, LEVEL_COLUMNS, MACHINE_GROUPS, TUTOR_GROUPS, VERSION_GROUP_TITLES
+
+CODE_STADIUM = 104
+CODE_PURIFY = 107
+_SPECIAL_CODES = {"stadium-surfing-pikachu": CODE_STADIUM, "xd-purification": CODE_PURIFY}
+
+# Tutor moves of the grids, by our move id, in grid order.
+CRYSTAL_TUTORS = [70, 232, 98]                                   # CM01-CM03
+GEN3_TUTORS = [19, 34, 48, 52, 60, 118, 119, 122, 124, 167, 179, 196, 213, 222, 231, 338, 307,
+               308, 54, 171, 151, 195, 100, 59, 132, 99, 218, 190, 221, 40, 233, 65, 77]  # MT01-MT33
+GEN4_TUTORS = [338, 308, 307, 452]                               # TM93-TM96
+
+FATHER_NAMES_SHOWN = 3
+
+
+def learn_entries(pokemon, moves):
+    """(our move id, version group, method, level) of everything a Pokemon learns."""
+    out = []
+    for entry in pokemon["moves"]:
+        ours = moves.id_of_ref(entry["move"])
+        if ours is None:
+            continue
+        for d in entry["version_group_details"]:
+            out.append((ours, d["version_group"]["name"], d["move_learn_method"]["name"],
+                        d["level_learned_at"]))
+    return out
+
+
+def level_rows(entries):
+    """Rows of eight level codes (one per column), one or more per move."""
+    columns = {vg: i for i, (_, vg) in enumerate(LEVEL_COLUMNS)}
+    levels = {}
+    for move, group, method, level in entries:
+        if group not in columns:
+            continue
+        if method == "level-up":
+            code = level
+        elif method in _SPECIAL_CODES:
+            code = _SPECIAL_CODES[method]
+        else:
+            continue
+        levels.setdefault(move, [[] for _ in LEVEL_COLUMNS])[columns[group]].append(code)
+    rows = []
+    for move, per_column in levels.items():
+        for codes in per_column:
+            codes.sort()
+        for i in range(max(len(c) for c in per_column)):
+            rows.append((move, [c[i] if i < len(c) else 0 for c in per_column]))
+
+    def order(row):
+        # newest game first; a column without the move sorts after every level
+        return tuple(code if code else 1000 for code in reversed(row[1])) + (row[0],)
+    return sorted(rows, key=order)
+
+
+def machine_markers(entries, machine_numbers):
+    """Markers (TM01, HM03, CM01, MT05, ...) per generation, sorted."""
+    markers = {1: set(), 2: set(), 3: set(), 4: set()}
+    for move, group, method, _ in entries:
+        for gen, groups in MACHINE_GROUPS.items():
+            if group in groups and method == "machine":
+                marker = machine_numbers.get((group, move))
+                if marker:
+                    markers[gen].add(marker)
+        for gen, groups in TUTOR_GROUPS.items():
+            if group in groups and method == "tutor":
+                marker = _tutor_marker(gen, move)
+                if marker:
+                    markers[gen].add(marker)
+    rank = {"TM": 0, "HM": 1, "CM": 2, "MT": 2}
+    return {gen: sorted(m, key=lambda k: (rank[k[:2]], k)) for gen, m in markers.items()}
+
+
+def _tutor_marker(gen, move):
+    if gen == 2 and move in CRYSTAL_TUTORS:
+        return f"CM{CRYSTAL_TUTORS.index(move) + 1:02d}"
+    if gen == 3 and move in GEN3_TUTORS:
+        return f"MT{GEN3_TUTORS.index(move) + 1:02d}"
+    if gen == 4 and move in GEN4_TUTORS:
+        return f"TM{GEN4_TUTORS.index(move) + 93:02d}"
+    return None
+
+
+def machine_numbers(api, moves):
+    """(version group, our move id) -> marker, from the source's machine data."""
+    out = {}
+    wanted = {g for groups in MACHINE_GROUPS.values() for g in groups}
+    for ident in api.ids("machine"):
+        m = api.get("machine", ident)
+        group = m["version_group"]["name"]
+        if group not in wanted:
+            continue
+        item = m["item"]["name"]          # tm01, hm05
+        out[(group, moves.id_of_ref(m["move"]))] = item[:2].upper() + item[2:]
+    return out
+
+
+class EggMoveMethods:
+    """Who can pass an egg move on, per generation.
+
+    A father qualifies when he can be male, breeds normally, shares a breeding group
+    with the child and knows the move in that generation's games."""
+
+    def __init__(self, species_facts, learned):
+        # species_facts: dex -> dict(name, generation, groups (regular egg groups), male)
+        # learned: dex -> list of (move, group, method, level)
+        self.facts = species_facts
+        self.by_gen = {}
+        for gen, groups in EGG_GROUPS_BY_GENERATION.items():
+            table = {}
+            for dex, entries in learned.items():
+                for move, group, method, _ in entries:
+                    if group in groups:
+                        kind = {"level-up": "level", "machine": "machine", "tutor": "machine",
+                                "egg": "egg"}.get(method)
+                        if kind:
+                            table.setdefault((move, kind), set()).add(dex)
+            self.by_gen[gen] = table
+
+    def text(self, gen, child, move, groups_with_move, special):
+        text = self._how(gen, child, move, special)
+        all_groups = EGG_GROUPS_BY_GENERATION[gen]
+        if len(all_groups) > 1 and len(groups_with_move) < len(all_groups):
+            only = " and ".join(VERSION_GROUP_TITLES[g] for g in all_groups if g in groups_with_move)
+            text += f" ({only} only)"
+        return text
+
+    def _how(self, gen, child, move, special):
+        if special == "light-ball-egg":
+            return "Breed from a parent holding a Light Ball"
+        child_groups = self.facts[child]["breeding_groups"]
+        table = self.by_gen[gen]
+        for kind, wording in (("level", "Father learns it by level"),
+                              ("machine", "Father taught it by TM or tutor"),
+                              ("egg", "Chain breeding, father has it as egg move")):
+            fathers = sorted(dex for dex in table.get((move, kind), ())
+                             if dex != child and self._can_father(dex, gen, child_groups))
+            if fathers:
+                shown = ", ".join(self.facts[d]["name"] for d in fathers[:FATHER_NAMES_SHOWN])
+                more = len(fathers) - FATHER_NAMES_SHOWN
+                return f"{wording}: {shown}" + (f" (+{more} more)" if more > 0 else "")
+        return "Breed from a father that knows it"
+
+    def _can_father(self, dex, gen, child_groups):
+        f = self.facts[dex]
+        return f["generation"] <= gen and f["male"] and bool(set(f["breeding_groups"]) & set(child_groups))

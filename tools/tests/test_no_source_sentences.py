@@ -1,0 +1,84 @@
+"""The committed data holds facts only: no run of words from the source's dex entries,
+descriptions or condition texts may appear in it."""
+import json
+import re
+import unittest
+import xml.etree.ElementTree as ET
+
+from tests.paths import API, committed_files
+
+RUN = 6  # words in a row that count as a copied sentence
+
+# Source files and the keys of their sentences.
+SENTENCE_RESOURCES = {
+    "pokemon-species": ["flavor_text"],
+    "move": ["flavor_text", "effect", "short_effect"],
+    "ability": ["flavor_text", "effect", "short_effect"],
+    "contest-effect": ["flavor_text", "effect"],
+    "super-contest-effect": ["flavor_text"],
+    "encounter-condition-value": ["name"],
+    "encounter-method": ["name"],
+    "move-learn-method": ["description"],
+    "item": ["flavor_text", "effect", "short_effect", "text"],
+}
+
+
+def words(text):
+    return re.findall(r"[a-z0-9']+", text.lower().replace("\u00e9", "e"))
+
+
+def runs(text):
+    w = words(text)
+    return {tuple(w[i:i + RUN]) for i in range(len(w) - RUN + 1)}
+
+
+def english_texts(node, keys, out):
+    if isinstance(node, dict):
+        if node.get("language", {}).get("name") == "en":
+            for key in keys:
+                if isinstance(node.get(key), str):
+                    out.append(node[key])
+        for value in node.values():
+            english_texts(value, keys, out)
+    elif isinstance(node, list):
+        for value in node:
+            english_texts(value, keys, out)
+
+
+class NoSourceSentences(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        if not API.is_dir():
+            raise unittest.SkipTest(f"no source at {API}")
+        cls.source_runs = set()
+        for resource, keys in SENTENCE_RESOURCES.items():
+            for path in (API / resource).glob("*/index.json"):
+                texts = []
+                english_texts(json.loads(path.read_text(encoding="utf-8")), keys, texts)
+                for text in texts:
+                    cls.source_runs |= runs(text)
+
+    def test_source_sentences_were_read(self):
+        self.assertGreater(len(self.source_runs), 10000)
+
+    def test_committed_texts_share_no_run_of_words_with_the_source(self):
+        copied = []
+        for name, content in committed_files().items():
+            for element in ET.fromstring(content).iter():
+                for text in [element.text or ""] + list(element.attrib.values()):
+                    hit = runs(text) & self.source_runs
+                    if hit:
+                        copied.append(f"{name}: <{element.tag}> {text!r}")
+        self.assertEqual(copied[:20], [], f"{len(copied)} texts copied from the source")
+
+    def test_dex_entries_are_empty(self):
+        entry_tags = ("greendexentry", "rbdexentry", "ydexentry", "gdexentry", "sdexentry",
+                      "cdexentry", "stad1dexentry", "rudexentry", "sadexentry", "frdexentry",
+                      "lgdexentry", "emdexentry", "ddexentry", "pdexentry")
+        for name, content in committed_files().items():
+            for tag in entry_tags:
+                self.assertNotIn(f"<{tag}>", content, name)
+
+
+if __name__ == "__main__":
+    unittest.main()
