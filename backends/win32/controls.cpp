@@ -26,6 +26,13 @@ void InvalidateControl(Window control) { InvalidateRect(Hwnd(control), nullptr, 
 
 void EnableControl(Window control, bool enabled) { EnableWindow(Hwnd(control), enabled ? TRUE : FALSE); }
 
+void SetControlRedraw(Window control, bool redraw) {
+  Send(control, WM_SETREDRAW, redraw ? TRUE : FALSE);
+  // The control's own children (a combo box's edit field and list) too.
+  if (redraw)
+    RedrawWindow(Hwnd(control), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void SetStaticBitmap(Window control, Bitmap bitmap) {
   Send(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Hbitmap(bitmap)));
 }
