@@ -12,6 +12,9 @@ time-out, and Wine and the X server are stopped at the end, pass or fail.
     run_wine_sessions.py --exe faunary.exe --driver faunary_wine_driver.exe \
         --fixture tests/fixtures/wine-basic --output build-win/wine-e2e \
         first_run.session second_run.session
+
+With --package faunary-win64.zip instead of --exe and --fixture, the sessions
+run the unpacked package: its faunary.exe in its Faunary folder, as users do.
 """
 import argparse
 import os
@@ -21,6 +24,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import bmp_to_png  # noqa: E402
@@ -125,9 +129,10 @@ def stop_wine(env):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--exe", required=True)
+    parser.add_argument("--exe")
     parser.add_argument("--driver", required=True)
-    parser.add_argument("--fixture", required=True, help="folder holding data/ (and faunary.dat)")
+    parser.add_argument("--fixture", help="folder holding data/ (and faunary.dat)")
+    parser.add_argument("--package", help="the Windows zip, run unpacked")
     parser.add_argument("--output", required=True, help="screenshots, logs and the Wine prefix go here")
     parser.add_argument("sessions", nargs="+")
     args = parser.parse_args()
@@ -135,7 +140,10 @@ def main():
     for tool in ("wine", "wineserver", "wineboot", "Xvfb"):
         if shutil.which(tool) is None:
             return fail(f"'{tool}' is not installed (./dev setup installs wine, wine64 and xvfb)")
-    for path in [args.exe, args.driver, args.fixture] + args.sessions:
+    if bool(args.package) == bool(args.exe and args.fixture):
+        return fail("give either --exe and --fixture, or --package")
+    inputs = [args.package] if args.package else [args.exe, args.fixture]
+    for path in inputs + [args.driver] + args.sessions:
         if not os.path.exists(path):
             return fail(f"{path} does not exist")
 
@@ -154,17 +162,24 @@ def main():
             return fail("wineboot could not create the Wine prefix")
         if not use_virtual_desktop(env):
             return fail("cannot set up Wine's virtual desktop")
-        for name in os.listdir(args.fixture):
-            source = os.path.join(args.fixture, name)
-            if os.path.isdir(source):
-                shutil.copytree(source, os.path.join(work, name))
-            else:
-                shutil.copy2(source, work)
+        if args.package:
+            with zipfile.ZipFile(args.package) as archive:
+                archive.extractall(work)
+            exe = os.path.join(work, "Faunary", "faunary.exe")
+            folder = os.path.join(work, "Faunary")
+        else:
+            for name in os.listdir(args.fixture):
+                source = os.path.join(args.fixture, name)
+                if os.path.isdir(source):
+                    shutil.copytree(source, os.path.join(work, name))
+                else:
+                    shutil.copy2(source, work)
+            exe, folder = args.exe, work
         passed = True
         for session in args.sessions:
             print(f"--- {os.path.basename(session)}")
             started = time.monotonic()
-            code, _ = run(["wine", args.driver, windows_path(args.exe), windows_path(work),
+            code, _ = run(["wine", args.driver, windows_path(exe), windows_path(folder),
                            windows_path(session), windows_path(output)], env, SESSION_TIMEOUT)
             if code is None:
                 print(f"{session}: FAILED: the driver did not finish within {SESSION_TIMEOUT} s")

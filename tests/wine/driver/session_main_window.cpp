@@ -1,6 +1,7 @@
 // Steps on the main window and the page showing in it: what it shows, and
 // the user's picks, tab clicks and button clicks.
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 
 #include "session.h"
@@ -193,13 +194,27 @@ std::string Session::SelectTab(const Args& args) {
   const std::optional<int> id = IntArg(args[0]), position = IntArg(args[1]);
   if (!id || !position) return "id and position must be numbers";
   HWND tabs = MainChild(*id);
+  if (tabs == nullptr) return "no tab control " + args[0];
+  // WM_NOTIFY cannot be sent from another process, so the tab control is
+  // made to send it itself: a click in the middle of the tab, or, when the
+  // tab is scrolled out of sight, the arrow keys from the tab selected now.
+  RECT client{};
+  GetClientRect(tabs, &client);
   const std::optional<RECT> rect = TabItemRect(process_.hProcess, tabs, *position);
-  if (!rect) return "tab " + args[1] + " has no rectangle";
-  // A mouse click in the middle of the tab (WM_NOTIFY cannot be sent from
-  // another process, so the tab control is made to send it itself).
-  const LPARAM at = MAKELPARAM((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
-  Notify(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  Notify(tabs, WM_LBUTTONUP, 0, at);
+  POINT middle{};
+  if (rect) middle = {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2};
+  if (rect && PtInRect(&client, middle) && rect->right <= client.right) {
+    const LPARAM at = MAKELPARAM(middle.x, middle.y);
+    Notify(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Notify(tabs, WM_LBUTTONUP, 0, at);
+  } else {
+    const auto selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    const WPARAM key = *position > selected ? VK_RIGHT : VK_LEFT;
+    for (int step = 0; step < std::abs(*position - selected); ++step) {
+      Notify(tabs, WM_KEYDOWN, key, 1);
+      Notify(tabs, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    }
+  }
   const std::string failure = WaitFor("tab selection", [&] {
     return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)) == *position;
   });
