@@ -143,6 +143,8 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     }
   }
 
+  // Messages of start-up and of the choice of Pokemon come before any page.
+  PrintNewMessageBoxes(out, printed);
   const int first = request.all ? 0 : *tab;
   const int last = request.all ? kPageCount - 1 : *tab;
   for (int page = first; page <= last; ++page) {
