@@ -81,6 +81,7 @@ struct PageCase {
   std::vector<std::string> args;
   std::string page_text;  // what lies between the Pokemon list line and the buttons
 };
+void PrintTo(const PageCase& p, std::ostream* os) { for (const auto& a : p.args) *os << a << " "; }
 
 class FaunaryTextPage : public FaunaryText, public testing::WithParamInterface<PageCase> {};
 
@@ -163,6 +164,7 @@ struct FailureCase {
   int status;
   std::string err_start;
 };
+void PrintTo(const FailureCase& f, std::ostream* os) { for (const auto& a : f.args) *os << a << " "; }
 
 class FaunaryTextFailure : public FaunaryText, public testing::WithParamInterface<FailureCase> {};
 
