@@ -49,10 +49,12 @@ class Session {
   std::string ExpectTabSelection(const Args& args);
   std::string ExpectListCount(const Args& args);
   std::string ExpectListRow(const Args& args);
+  std::string ExpectListImage(const Args& args);
   // The user's actions.
   std::string Pick(const Args& args);
   std::string SelectTab(const Args& args);
   std::string Click(const Args& args);
+  std::string DoubleClickRow(const Args& args);
   std::string Screenshot(const Args& args);
   std::string Close(const Args& args);
   std::string WaitExit(const Args& args);

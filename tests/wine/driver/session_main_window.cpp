@@ -176,6 +176,16 @@ std::string Session::ExpectListRow(const Args& args) {
   return "";
 }
 
+std::string Session::ExpectListImage(const Args& args) {
+  const std::optional<int> id = IntArg(args[0]), row = IntArg(args[1]), image = IntArg(args[2]);
+  if (!id || !row || !image) return "id, row and image must be numbers";
+  HWND list = MainChild(*id);
+  if (list == nullptr) return "no list " + args[0];
+  const std::optional<int> shown = ListViewImage(process_.hProcess, list, *row);
+  if (!shown) return "cannot read row " + args[1];
+  return *shown == *image ? "" : "image " + std::to_string(*shown);
+}
+
 std::string Session::Pick(const Args& args) {
   const std::optional<int> id = IntArg(args[0]);
   if (!id) return "the id must be a number";
@@ -229,5 +239,22 @@ std::string Session::Click(const Args& args) {
   if (button == nullptr) return "no button " + args[0];
   Notify(button, BM_CLICK, 0, 0);
   // Answers when the click is handled, or once a modal dialog it opened runs.
+  return Sync(main_) ? "" : "the main window does not answer";
+}
+
+std::string Session::DoubleClickRow(const Args& args) {
+  const std::optional<int> id = IntArg(args[0]), row = IntArg(args[1]);
+  if (!id || !row) return "id and row must be numbers";
+  HWND list = MainChild(*id);
+  if (list == nullptr) return "no list " + args[0];
+  const std::optional<RECT> rect = ListViewRowRect(process_.hProcess, list, *row);
+  if (!rect) return "row " + args[1] + " has no rectangle";
+  // The first click of a double-click selects the row; the list view then
+  // reports the double-click to its parent itself (NM_DBLCLK).
+  if (!ListViewSelectRow(process_.hProcess, list, *row)) return "cannot select row " + args[1];
+  const LPARAM at = MAKELPARAM((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
+  Notify(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  Notify(list, WM_LBUTTONUP, 0, at);
+  // Answers when the double-click is handled, or once a dialog it opened runs.
   return Sync(main_) ? "" : "the main window does not answer";
 }

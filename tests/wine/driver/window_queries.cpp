@@ -127,3 +127,36 @@ std::optional<RECT> TabItemRect(HANDLE process, HWND tabs, int index) {
   if (!got || *got == FALSE || !block.Read(0, &rect, sizeof rect)) return std::nullopt;
   return rect;
 }
+
+std::optional<RECT> ListViewRowRect(HANDLE process, HWND list, int row) {
+  RemoteBlock block(process, sizeof(RECT));
+  RECT rect{};
+  rect.left = LVIR_LABEL;  // which part of the row, as the message expects it
+  if (!block.Write(0, &rect, sizeof rect)) return std::nullopt;
+  const std::optional<LRESULT> got =
+      SendWithTimeout(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), static_cast<LPARAM>(block.Address()));
+  if (!got || *got == FALSE || !block.Read(0, &rect, sizeof rect)) return std::nullopt;
+  return rect;
+}
+
+bool ListViewSelectRow(HANDLE process, HWND list, int row) {
+  RemoteBlock block(process, sizeof(LVITEMA));
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  if (!block.Write(0, &item, sizeof item)) return false;
+  const std::optional<LRESULT> done =
+      SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), static_cast<LPARAM>(block.Address()));
+  return done && *done != FALSE;
+}
+
+std::optional<int> ListViewImage(HANDLE process, HWND list, int row) {
+  RemoteBlock block(process, sizeof(LVITEMA));
+  LVITEMA item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  if (!block.Write(0, &item, sizeof item)) return std::nullopt;
+  const std::optional<LRESULT> got = SendWithTimeout(list, LVM_GETITEMA, 0, static_cast<LPARAM>(block.Address()));
+  if (!got || *got == FALSE || !block.Read(0, &item, sizeof item)) return std::nullopt;
+  return item.iImage;
+}

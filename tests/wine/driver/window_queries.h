@@ -28,4 +28,9 @@ std::optional<std::vector<std::string>> ComboEntries(HWND combo);
 
 // Through memory placed in faunary's process (see remote_memory.h).
 std::optional<std::string> ListViewCell(HANDLE process, HWND list, int row, int column);
+// The row's image index in the list's small image list.
+std::optional<int> ListViewImage(HANDLE process, HWND list, int row);
 std::optional<RECT> TabItemRect(HANDLE process, HWND tabs, int index);
+std::optional<RECT> ListViewRowRect(HANDLE process, HWND list, int row);
+// Selects and focuses the row (LVM_SETITEMSTATE), as a click on it does.
+bool ListViewSelectRow(HANDLE process, HWND list, int row);
