@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "shell/toolkit.h"
+
+// The five settings kept in "faunary.cfgx".
+struct DexSettings {
+  int crtronload = 2;               // 1: last used Pokemon; else the fixed one
+  std::string crtrloadpick = "1";   // the fixed start Pokemon's id
+  int pageonload = 2;               // 1: last used page; else the fixed one
+  int pageloadpick = 0;             // tab index; other values name no page
+  bool autoupdate = false;
+};
+DexSettings& Settings();
+void ResetSettings();
+
+inline constexpr const char* kConfigFileName = "faunary.cfgx";
+
+// Reads the settings (or shows the first-run message and takes the defaults)
+// and starts the update check when asked to.
+void LoadConfig();
+// Completes the "last used" choices and rewrites the file.
+void SaveConfig();
+
+std::intptr_t OptionsDlgProc(tk::Window dialog, unsigned message, std::uintptr_t wparam,
+                             std::intptr_t lparam);

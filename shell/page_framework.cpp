@@ -1,0 +1,48 @@
+#include "shell/page_framework.h"
+
+#include <array>
+
+PageFrameworkState& Pages() {
+  static PageFrameworkState state;
+  return state;
+}
+
+void CreatePage(int index) {
+  PageFrameworkState& pages = Pages();
+  pages.current_index = index;
+  std::unique_ptr<DexPage> page = MakePage(index);
+  if (!page) return;
+  pages.current = std::move(page);
+  pages.current->CreateControls();
+}
+
+void SwitchPage(int index) {
+  DestroyPage();
+  CreatePage(index);
+}
+
+void RedrawPage() {
+  if (Pages().current) Pages().current->Draw();
+}
+
+void DestroyPage() {
+  PageFrameworkState& pages = Pages();
+  if (!pages.current) return;
+  pages.current->DestroyControls();
+  pages.current.reset();
+}
+
+int ForwardToPage(int id, int code, std::intptr_t data) {
+  const PageFrameworkState& pages = Pages();
+  return pages.current ? pages.current->OnCommand(id, code, data) : 0;
+}
+
+int CurrentPageIndex() { return Pages().current_index; }
+
+const char* PageName(int index) {
+  static constexpr std::array<const char*, kPageCount> kNames{
+      "Main",        "Attacks", "Pokedex Entries", "Breeding", "Comparisons", "Calculations",
+      "RBY TMs",     "GSC TMs", "RSEFRLG TMs",     "DP TMs 1", "DP TMs 2",    "Locations"};
+  if (index < 0 || index >= kPageCount) return "";
+  return kNames[static_cast<std::size_t>(index)];
+}

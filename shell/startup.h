@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+
+#include "shell/toolkit.h"
+
+// The program's start-up sequence, called by every backend's entry point
+// (WinMain on Windows). Loads the data and settings, makes the main window
+// with its controls and the start page. False when the window class cannot
+// be registered (nothing else is done then).
+bool StartFaunary(tk::Instance instance, int show_command);
+// StartFaunary, then the message loop; the exit code (0).
+int FaunaryMain(tk::Instance instance, int show_command);
+
+// Connects the data layer's reports to the port's message box, owned by the
+// main window (no owner before it exists).
+void ConnectReportsToMessageBoxes();
+
+std::intptr_t MainWndProc(tk::Window window, unsigned message, std::uintptr_t wparam,
+                          std::intptr_t lparam);
+void CreateMainControls();
+std::intptr_t AboutDlgProc(tk::Window dialog, unsigned message, std::uintptr_t wparam,
+                           std::intptr_t lparam);

@@ -1,0 +1,71 @@
+#pragma once
+// Starts the real program on the in-memory backend in a temporary working
+// directory holding a fixture data set, and reads like a user session:
+//
+//   FaunaryFixture app{"shell"};          // tests/fixtures/shell copied in
+//   app.Start();                          // the real start-up sequence
+//   app.PickPokemon("Ivysaur");
+//   EXPECT_EQ(app.TextOf("crtrtypeid"), "Grass / Poison");
+//   app.OnNextDialog([](memtk::Dialog& d) { d.Click(IDOK); });
+//   app.Click(kOptionsButtonId);
+//   app.Close();
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "backends/memory/memory_screen.h"
+#include "shell/control_ids.h"
+#include "shell/win_constants.h"
+#include "support/temp_workdir.h"
+
+class FaunaryFixture {
+ public:
+  // Copies tests/fixtures/<fixture> into a fresh working directory and starts
+  // every subsystem (data, settings, shell, backend) from a clean state.
+  explicit FaunaryFixture(const std::string& fixture);
+  // Closes the window if the test left it open, then cleans up.
+  ~FaunaryFixture();
+  FaunaryFixture(const FaunaryFixture&) = delete;
+  FaunaryFixture& operator=(const FaunaryFixture&) = delete;
+
+  TempWorkdir& Dir() { return dir_; }
+  // Writes "faunary.cfgx" in the working directory before Start().
+  void WriteConfig(const std::string& xml) { dir_.Write("faunary.cfgx", xml); }
+  // A settings file in the program's own layout.
+  static std::string ConfigXml(int crtronload, const std::string& crtrloadpick, int pageonload,
+                               long long pageloadpick, int autoupdate);
+
+  // The start-up sequence (everything before the message loop). False when
+  // the window class could not be registered.
+  bool Start();
+  // The whole program: start-up, message loop running `session`, exit code.
+  int Run(std::function<void()> session);
+  // The close box; the window is destroyed and the settings written.
+  void Close();
+
+  // ---- The user's hands ----
+  void PickPokemon(std::string_view name);   // in the Pokemon list (id 101)
+  void PickPokemonAt(int position);
+  void SelectTab(std::string_view text);     // in the page tabs (id 102)
+  void SelectTabAt(int index);
+  void Click(int button_id);
+  void DoubleClickRow(int list_id, int row);
+  void PickEntry(int combo_id, std::string_view text);
+  void OnNextDialog(memtk::DialogScript script);
+
+  // ---- What the user sees ----
+  std::string TextOf(std::string_view window_name) const;
+  std::string TextOf(int id) const;
+  const memtk::Control* Find(std::string_view window_name) const;
+  const memtk::Control* Find(int id) const;
+  std::vector<std::string> PokemonListNames() const;
+  std::string SelectedPokemonName() const;  // "" when nothing is selected
+  int SelectedTab() const;
+  const std::vector<memtk::MessageBoxShown>& MessageBoxes() const;
+  std::vector<std::string> MessageTexts() const;
+  void ClearMessageBoxes();
+
+ private:
+  TempWorkdir dir_;
+};
