@@ -1,0 +1,20 @@
+#include "shell/pokemon_list.h"
+
+#include "records/pokemon_index.h"
+#include "shell/win_constants.h"
+
+int FillPokemonList(tk::Window combo, const std::string& wanted_id) {
+  int wanted = -1;
+  for (const auto& [id, entry] : Index()) {
+    const int position = tk::ComboAddString(combo, entry.name);
+    // The index lives for the whole run, so its keys' addresses stay valid.
+    tk::ComboSetItemData(combo, position, reinterpret_cast<std::intptr_t>(&id));
+    if (id == wanted_id) wanted = position;
+  }
+  return wanted;
+}
+
+const std::string* PokemonIdOfItemData(std::intptr_t data) {
+  if (data == 0 || data == CB_ERR) return nullptr;
+  return reinterpret_cast<const std::string*>(data);
+}

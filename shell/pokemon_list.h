@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "shell/toolkit.h"
+
+// Fills a combo box from the Pokemon index in its own order: the name as
+// text, the address of the index's id string as item data. Returns the
+// position of `wanted_id`, or -1 when no entry has it.
+int FillPokemonList(tk::Window combo, const std::string& wanted_id);
+// The id an entry's item data points to; null for the combo box's error
+// value or an entry without data.
+const std::string* PokemonIdOfItemData(std::intptr_t data);
