@@ -1,0 +1,99 @@
+// The "&Evolution" summary: the family walked two stages deep.
+#include <gtest/gtest.h>
+
+#include "pages/evolution_summary.h"
+#include "support/faunary_fixture.h"
+
+namespace {
+class EvolutionSummary : public ::testing::Test {
+ protected:
+  void StartOn(const std::string& id) {
+    app.WriteConfig(FaunaryFixture::ConfigXml(2, id, 2, 0, 0));
+    ASSERT_TRUE(app.Start());
+  }
+  // Clicks "&Evolution" and returns the summary's message box.
+  memtk::MessageBoxShown Summary() {
+    app.ClearMessageBoxes();
+    app.Click(kEvolutionButtonId);
+    EXPECT_FALSE(app.MessageBoxes().empty());
+    return app.MessageBoxes().empty() ? memtk::MessageBoxShown{} : app.MessageBoxes().back();
+  }
+  FaunaryFixture app{"shell"};
+};
+
+class ThreeMemberLine : public EvolutionSummary, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ThreeMemberLine, IsTheSameFromEveryMemberButForTheTitle) {
+  StartOn("1");
+  app.PickPokemon(GetParam());
+  const memtk::MessageBoxShown box = Summary();
+  EXPECT_EQ(box.text, "Bulbasaur to \n\nIvysaur(Level 16) to \n\nVenusaur(Level 32)");
+  EXPECT_EQ(box.title, GetParam());
+  EXPECT_EQ(app.MessageBoxes().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ThreeMemberLine, ::testing::Values("Bulbasaur", "Ivysaur", "Venusaur"));
+
+TEST_F(EvolutionSummary, SeveralFirstStagesAreJoinedWithOr) {
+  StartOn("134");
+  EXPECT_EQ(Summary().text,
+            "Eevee to \n\nVaporeon(Use a Water Stone) or to \n\nJolteon(Use a Thunder Stone) or to \n\n"
+            "Espeon(High friendship {param})");
+}
+
+TEST_F(EvolutionSummary, APokemonWithoutEvolutions) {
+  StartOn("10");
+  const memtk::MessageBoxShown box = Summary();
+  EXPECT_EQ(box.text, "Caterpie does not evolve.");
+  EXPECT_EQ(box.title, "Caterpie");
+}
+
+TEST_F(EvolutionSummary, ALowestMemberMissingFromTheIndex) {
+  StartOn("999");
+  app.ClearMessageBoxes();
+  app.Click(kEvolutionButtonId);
+  ASSERT_EQ(app.MessageTexts(), (std::vector<std::string>{"Request for invalid Pokemon", " does not evolve."}));
+  EXPECT_EQ(app.MessageBoxes()[1].title, "Oddity");
+}
+
+TEST_F(EvolutionSummary, DataErrorsShowTheMethodTextAndEmptyNames) {
+  std::string index = app.Dir().Read("data/pokemon.xml");
+  index.insert(index.find("</pokedex>"),
+               "<pokemon id=\"998\"><name>Glitch</name><lowestevo>998</lowestevo><fromgeneration>4</fromgeneration>"
+               "<gender>17</gender><evolutions>"
+               "<evolution><evomethod>99</evomethod><evoparam>3</evoparam><evolvesto>777</evolvesto></evolution>"
+               "<evolution><evomethod>5</evomethod><evoparam>2</evoparam><evolvesto>10</evolvesto></evolution>"
+               "</evolutions></pokemon>\n");
+  app.Dir().Write("data/pokemon.xml", index);
+  app.WriteConfig(FaunaryFixture::ConfigXml(2, "998", 2, 0, 0));
+  ASSERT_TRUE(app.Start());
+  // The unknown method's parameter was reported while loading (the index, then the record).
+  EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Invalid evoparam?", "Invalid evoparam?"}));
+  EXPECT_EQ(Summary().text, "Glitch to \n\n() or to \n\nCaterpie(Level up at day while holding an Oval Stone)");
+}
+
+TEST(EvolutionMethodTextTest, FillsThePlaceholdersOfEachKindOfMethod) {
+  FaunaryFixture app{"shell"};
+  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 12, 0));
+  ASSERT_TRUE(app.Start());
+  const struct {
+    Evolution evolution;
+    const char* text;
+  } cases[] = {
+      {{1, 30, "2"}, "Level 30"},
+      {{1, -5, "2"}, "Level -5"},
+      {{2, 2, "2"}, "Use a Fire Stone"},
+      {{2, 0, "2"}, "Use a Thunder Stone"},
+      {{5, 0, "2"}, "Level up at night while holding a Dusk Stone"},
+      {{3, 4, "2"}, "Trade"},
+      {{4, 0, "2"}, "High friendship {param}"},
+      // Positions outside the method's parameters show the text as it stands.
+      {{2, 3, "2"}, "Use a {param}"},
+      {{2, -1, "2"}, "Use a {param}"},
+      {{2, 2147483647, "2"}, "Use a {param}"},
+      {{42, 0, "2"}, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(EvolutionMethodText(c.evolution), c.text) << c.evolution.evomethod << "/" << c.evolution.evoparam;
+}
+}  // namespace

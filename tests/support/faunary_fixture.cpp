@@ -1,0 +1,90 @@
+#include "support/faunary_fixture.h"
+
+#include "records/dex_data.h"
+#include "records/report.h"
+#include "shell/config.h"
+#include "shell/page_framework.h"
+#include "shell/shell_state.h"
+#include "shell/startup.h"
+
+namespace {
+constexpr tk::Instance kInstance{0x400000};
+
+// Every subsystem back to the state of a process that has just started.
+void ResetProgram() {
+  memtk::Reset();
+  Pages() = PageFrameworkState{};
+  ResetShell();
+  ResetSettings();
+  ResetData();
+  SetReportHook({});
+}
+}  // namespace
+
+FaunaryFixture::FaunaryFixture(const std::string& fixture) : dir_(fixture) { ResetProgram(); }
+
+FaunaryFixture::~FaunaryFixture() {
+  if (memtk::TopWindow()) memtk::CloseWindow();
+  ResetProgram();
+}
+
+std::string FaunaryFixture::ConfigXml(int crtronload, const std::string& crtrloadpick, int pageonload,
+                                      long long pageloadpick, int autoupdate) {
+  return "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>" + std::to_string(crtronload) +
+         "</crtronload>\n    <crtrloadpick>" + crtrloadpick + "</crtrloadpick>\n    <pageonload>" +
+         std::to_string(pageonload) + "</pageonload>\n    <pageloadpick>" + std::to_string(pageloadpick) +
+         "</pageloadpick>\n    <autoupdate>" + std::to_string(autoupdate) + "</autoupdate>\n</options>\n";
+}
+
+bool FaunaryFixture::Start() { return StartFaunary(kInstance, SW_SHOWDEFAULT); }
+
+int FaunaryFixture::Run(std::function<void()> session) {
+  memtk::SetSession(std::move(session));
+  return FaunaryMain(kInstance, SW_SHOWDEFAULT);
+}
+
+void FaunaryFixture::Close() { memtk::CloseWindow(); }
+
+void FaunaryFixture::PickPokemon(std::string_view name) { memtk::PickEntry(kPokemonListId, name); }
+void FaunaryFixture::PickPokemonAt(int position) { memtk::PickEntry(kPokemonListId, position); }
+void FaunaryFixture::SelectTab(std::string_view text) { memtk::SelectTab(kPageTabsId, text); }
+void FaunaryFixture::SelectTabAt(int index) { memtk::SelectTab(kPageTabsId, index); }
+void FaunaryFixture::Click(int button_id) { memtk::Click(button_id); }
+void FaunaryFixture::DoubleClickRow(int list_id, int row) { memtk::DoubleClickRow(list_id, row); }
+void FaunaryFixture::PickEntry(int combo_id, std::string_view text) { memtk::PickEntry(combo_id, text); }
+void FaunaryFixture::OnNextDialog(memtk::DialogScript script) { memtk::OnNextDialog(std::move(script)); }
+
+std::string FaunaryFixture::TextOf(std::string_view window_name) const { return memtk::TextOf(window_name); }
+std::string FaunaryFixture::TextOf(int id) const { return memtk::TextOf(id); }
+const memtk::Control* FaunaryFixture::Find(std::string_view window_name) const {
+  return memtk::FindControl(window_name);
+}
+const memtk::Control* FaunaryFixture::Find(int id) const { return memtk::FindControl(id); }
+
+std::vector<std::string> FaunaryFixture::PokemonListNames() const {
+  std::vector<std::string> names;
+  if (const memtk::Control* list = memtk::FindControl(kPokemonListId))
+    for (const memtk::ComboEntry& entry : list->entries) names.push_back(entry.text);
+  return names;
+}
+
+std::string FaunaryFixture::SelectedPokemonName() const {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list || list->selection < 0) return {};
+  return list->entries[static_cast<std::size_t>(list->selection)].text;
+}
+
+int FaunaryFixture::SelectedTab() const {
+  const memtk::Control* tabs = memtk::FindControl(kPageTabsId);
+  return tabs ? tabs->tab_selection : -1;
+}
+
+const std::vector<memtk::MessageBoxShown>& FaunaryFixture::MessageBoxes() const { return memtk::MessageBoxes(); }
+
+std::vector<std::string> FaunaryFixture::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const memtk::MessageBoxShown& box : memtk::MessageBoxes()) texts.push_back(box.text);
+  return texts;
+}
+
+void FaunaryFixture::ClearMessageBoxes() { memtk::ClearMessageBoxes(); }
