@@ -134,7 +134,8 @@ constexpr std::array kTemplates{
     DialogTemplate{206, "Calculate Stats", kDialogStyle, 200, 125, "MS Sans Serif", 8, kStatsGen34},
     DialogTemplate{207, "Options", kDialogStyle, 180, 200, "MS Sans Serif", 8, kOptions},
     DialogTemplate{290, "Experience Needed", kDialogStyle, 175, 70, "MS Sans Serif", 8, kExpNeeded},
-    DialogTemplate{320, "Moves", kDialogStyle, 280, 125, "MS Sans Serif", 8, kMoveDetails},
+    // Tall enough for the Done button below the last effect text.
+    DialogTemplate{320, "Moves", kDialogStyle, 280, 155, "MS Sans Serif", 8, kMoveDetails},
 };
 }  // namespace
 

@@ -228,6 +228,7 @@ void Dialog::SelectAt(int combo_id, int position) { PickComboEntry(DialogControl
 void Dialog::Click(int id) { ClickButton(DialogControl(handle_, id)); }
 void Dialog::PressEnter() { Deliver(handle_, WM_COMMAND, static_cast<std::uintptr_t>(IDOK), 0); }
 void Dialog::PressEscape() { Deliver(handle_, WM_COMMAND, static_cast<std::uintptr_t>(IDCANCEL), 0); }
+void Dialog::CloseBox() { Deliver(handle_, WM_CLOSE, 0, 0); }
 std::string Dialog::Text(int id) const { return DialogControl(handle_, id).control.text; }
 bool Dialog::IsChecked(int id) const { return DialogControl(handle_, id).control.checked; }
 std::vector<std::string> Dialog::Entries(int combo_id) const {

@@ -124,6 +124,7 @@ class Dialog {
   void Click(int id);
   void PressEnter();   // IDOK
   void PressEscape();  // IDCANCEL
+  void CloseBox();     // the title bar's close box: WM_CLOSE with wparam 0
   std::string Text(int id) const;
   bool IsChecked(int id) const;
   std::vector<std::string> Entries(int combo_id) const;

@@ -1,0 +1,157 @@
+#include "textui/text_front_end.h"
+
+#include <optional>
+
+#include "backends/memory/memory_screen.h"
+#include "records/dex_data.h"
+#include "records/pokemon_index.h"
+#include "shell/control_ids.h"
+#include "shell/page_framework.h"
+#include "shell/pokemon_list.h"
+#include "shell/startup.h"
+#include "shell/win_constants.h"
+#include "textui/screen_text.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
+    "\n"
+    "Shows a page of Faunary as text, without a display. Run it in a directory\n"
+    "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
+    "as usual but never written.\n"
+    "\n"
+    "  POKEMON      the Pokemon to show, by id (1) or by name (bulbasaur, any case);\n"
+    "               without it the start Pokemon of the settings is shown\n"
+    "  --page TAB   the tab to show, by its name (any case): Main, Attacks,\n"
+    "               \"Pokedex Entries\", Breeding, Comparisons, Calculations, \"RBY TMs\",\n"
+    "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
+    "               Main when not given\n"
+    "  --all        show every tab in turn\n"
+    "  --help       show this text\n"
+    "\n"
+    "Exit status: 0 shown, 1 unknown Pokemon, 2 unknown tab, 3 bad arguments,\n"
+    "4 the program could not start.\n";
+
+struct Request {
+  std::optional<std::string> pokemon;
+  std::string page = "Main";
+  bool all = false;
+  bool help = false;
+};
+
+std::string Lowered(const std::string& text) {
+  std::string lowered = text;
+  for (char& c : lowered)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lowered;
+}
+
+// An error message for arguments that cannot be understood, or nothing.
+std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Request& request) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      request.help = true;
+    } else if (arg == "--all") {
+      request.all = true;
+    } else if (arg == "--page") {
+      if (i + 1 == args.size()) return "--page needs a tab name";
+      request.page = args[++i];
+    } else if (arg.rfind("--page=", 0) == 0) {
+      request.page = arg.substr(7);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return "unknown option " + arg;
+    } else if (request.pokemon) {
+      return "only one Pokemon can be shown, got " + *request.pokemon + " and " + arg;
+    } else {
+      request.pokemon = arg;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<int> TabByName(const std::string& name) {
+  for (int i = 0; i < kPageCount; ++i)
+    if (Lowered(PageName(i)) == Lowered(name)) return i;
+  return std::nullopt;
+}
+
+// An id first, then the first name in list order, ignoring case.
+std::optional<std::string> FindPokemon(const std::string& wanted) {
+  if (IsPokemon(wanted)) return wanted;
+  const std::string lowered = Lowered(wanted);
+  for (const auto& [id, entry] : Index())
+    if (Lowered(entry.name) == lowered) return id;
+  return std::nullopt;
+}
+
+bool PickPokemon(const std::string& id) {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list) return false;
+  for (std::size_t i = 0; i < list->entries.size(); ++i) {
+    const std::string* entry_id = PokemonIdOfItemData(list->entries[i].data);
+    if (entry_id && *entry_id == id) {
+      memtk::PickEntry(kPokemonListId, static_cast<int>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string TypeName(int image) {
+  const std::string& name = Data().tables.stdtypes.Row(image).text;
+  return name.empty() ? "type " + std::to_string(image) : name;
+}
+
+// Prints the message boxes shown since the last call.
+void PrintNewMessageBoxes(std::ostream& out, std::size_t& printed) {
+  const auto& boxes = memtk::MessageBoxes();
+  for (; printed < boxes.size(); ++printed) out << RenderMessageBox(boxes[printed]);
+}
+
+}  // namespace
+
+int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Request request;
+  if (const auto problem = ParseArgs(args, request)) {
+    err << "faunary-text: " << *problem << "\n" << kUsage;
+    return kExitUsage;
+  }
+  if (request.help) {
+    out << kUsage;
+    return kExitOk;
+  }
+  const std::optional<int> tab = TabByName(request.page);
+  if (!tab) {
+    err << "faunary-text: there is no tab \"" << request.page << "\" (see --help)\n";
+    return kExitUnknownPage;
+  }
+
+  std::size_t printed = 0;
+  if (!StartFaunary(tk::Instance{1}, SW_SHOWDEFAULT)) {
+    PrintNewMessageBoxes(out, printed);
+    err << "faunary-text: the program could not start\n";
+    return kExitNoStart;
+  }
+  if (request.pokemon) {
+    const std::optional<std::string> id = FindPokemon(*request.pokemon);
+    if (!id || !PickPokemon(*id)) {
+      err << "faunary-text: there is no Pokemon with the id or name \"" << *request.pokemon
+          << "\"\n";
+      return kExitUnknownPokemon;
+    }
+  }
+
+  // Messages of start-up and of the choice of Pokemon come before any page.
+  PrintNewMessageBoxes(out, printed);
+  const int first = request.all ? 0 : *tab;
+  const int last = request.all ? kPageCount - 1 : *tab;
+  for (int page = first; page <= last; ++page) {
+    memtk::SelectTab(kPageTabsId, page);
+    if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(page) << " ===\n";
+    PrintNewMessageBoxes(out, printed);
+    out << RenderControls(memtk::Controls(), TypeName);
+  }
+  return kExitOk;
+}
