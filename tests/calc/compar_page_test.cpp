@@ -35,7 +35,7 @@ Widths BarWidths(const CalcApp& app) {
 
 std::size_t LiveControlsNamed(std::string_view name) {
   std::size_t count = 0;
-  for (const memtk::Control* c : memtk::Controls()) count += c->window_name == name ? 1 : 0;
+  for (const memtk::Control* c : memtk::Controls()) if (c->window_name == name) ++count;
   return count;
 }
 

@@ -85,7 +85,7 @@ class MachinePage : public testing::TestWithParam<PageCase> {
 int CountCells(int first_id, int last_id) {
   int count = 0;
   for (const memtk::Control* c : memtk::Controls())
-    count += c->id >= first_id && c->id <= last_id && c->class_name == "STATIC" ? 1 : 0;
+    if (c->id >= first_id && c->id <= last_id && c->class_name == "STATIC") ++count;
   return count;
 }
 
@@ -110,7 +110,9 @@ TEST(MachinePages, AMissingFlagElementGreysTheWholePage) {
   CalcApp app;
   app.Open("Caterpie", "RSEFRLG TMs");
   for (const memtk::Control* c : memtk::Controls())
-    if (c->id >= 211 && c->id <= 303) EXPECT_FALSE(c->enabled) << c->text;
+    if (c->id >= 211 && c->id <= 303) {
+      EXPECT_FALSE(c->enabled) << c->text;
+    }
 }
 
 TEST(MachinePages, ChoosingAnotherPokemonOnlyRegreys) {
