@@ -370,6 +370,7 @@ std::intptr_t SendNotify(int id, int code) {
 
 void OnNextDialog(DialogScript script) { S().scripts.push_back(std::move(script)); }
 std::size_t PendingDialogScripts() { return S().scripts.size(); }
+void ClearDialogScripts() { S().scripts.clear(); }
 void SetSession(std::function<void()> session) { S().session = std::move(session); }
 
 std::size_t StartedThreadCount() { return S().threads.size(); }

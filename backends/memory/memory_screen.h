@@ -197,6 +197,7 @@ std::intptr_t SendNotify(int id, int code);
 // open, is closed like Escape as well.
 void OnNextDialog(DialogScript script);
 std::size_t PendingDialogScripts();
+void ClearDialogScripts();
 
 // RunMessageLoop runs this session (if any), closes the window when the
 // session left it open, and returns the quit code.

@@ -66,6 +66,16 @@ TEST_F(MainWindow, ChoosingAPokemonWithNoPageShowingChangesOnlyTheSelection) {
   EXPECT_EQ(app.TextOf("crtrnameid"), "Eevee") << "a page draws the current Pokemon when it is made";
 }
 
+TEST_F(MainWindow, AnEmptyListIgnoresASelectionChange) {
+  app.Dir().Write("data/pokemon.xml", "<pokedex></pokedex>");
+  StartWith("1");
+  EXPECT_TRUE(app.PokemonListNames().empty());
+  EXPECT_EQ(app.SelectedPokemonName(), "");
+  app.ClearMessageBoxes();
+  EXPECT_EQ(memtk::SendCommand(kPokemonListId, CBN_SELCHANGE), 0);
+  EXPECT_TRUE(app.MessageBoxes().empty()) << "no entry, so no Pokemon is chosen";
+}
+
 TEST_F(MainWindow, OtherListNotificationsChangeNothing) {
   StartWith("1");
   EXPECT_EQ(memtk::SendCommand(kPokemonListId, 5 /* CBN_EDITCHANGE */), 0);
