@@ -146,7 +146,7 @@ TEST_P(MachineDoubleClick, OpensTheDetailsOfTheMoveTheCellNames) {
     EXPECT_EQ(d.Owner(), MainWindow());
     title = d.Title();
   });
-  memtk::SendNotify(c.id, NM_DBLCLK);
+  memtk::DoubleClickStatic(c.id);
   EXPECT_EQ(memtk::PendingDialogScripts(), 0u);
   EXPECT_EQ(title, c.move);
 }
