@@ -8,6 +8,7 @@ struct Pair {
   int a1, a2, b1, b2;
   int expected;
 };
+void PrintTo(const Pair& p, std::ostream* os) { *os << p.a1 << "," << p.a2 << " with " << p.b1 << "," << p.b2; }
 
 class CanBreedWithTest : public testing::TestWithParam<Pair> {};
 
@@ -42,6 +43,7 @@ struct ModeCase {
   std::int32_t g;
   BreedModeChoice expected;
 };
+void PrintTo(const ModeCase& m, std::ostream* os) { *os << "mode " << m.mode << " generation " << m.g; }
 
 class ChooseBreedModeTest : public testing::TestWithParam<ModeCase> {};
 

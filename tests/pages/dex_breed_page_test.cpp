@@ -73,6 +73,7 @@ struct GenerationCase {
   std::string partners;
   Rows egg_moves;
 };
+void PrintTo(const GenerationCase& g, std::ostream* os) { *os << g.generation; }
 
 class BreedPageGeneration : public BreedPage, public testing::WithParamInterface<GenerationCase> {};
 
@@ -156,6 +157,7 @@ struct NoPartnersCase {
   const char* pokemon;
   const char* group_line;
 };
+void PrintTo(const NoPartnersCase& n, std::ostream* os) { *os << n.pokemon; }
 
 class BreedPageWithoutPartners : public BreedPage,
                                  public testing::WithParamInterface<NoPartnersCase> {};

@@ -50,6 +50,7 @@ struct EntryCase {
   const char* pokemon;
   std::vector<std::string> texts;
 };
+void PrintTo(const EntryCase& e, std::ostream* os) { *os << e.pokemon; }
 
 class DexEntriesOf : public testing::TestWithParam<EntryCase> {};
 

@@ -67,6 +67,7 @@ struct VersionCase {
   const char* version;
   Rows rows;
 };
+void PrintTo(const VersionCase& v, std::ostream* os) { *os << v.version; }
 
 class LocsPageVersion : public LocsPage, public testing::WithParamInterface<VersionCase> {};
 

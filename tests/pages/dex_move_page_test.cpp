@@ -86,6 +86,7 @@ struct DetailsCase {
   int row;
   DialogTexts expected;
 };
+void PrintTo(const DetailsCase& d, std::ostream* os) { *os << d.pokemon << " row " << d.row; }
 
 class MoveDetailsFromTheList : public MovePage, public testing::WithParamInterface<DetailsCase> {};
 

@@ -9,6 +9,7 @@ struct Place {
   const char* parameter;
   const char* expected;
 };
+void PrintTo(const Place& p, std::ostream* os) { *os << p.row.text << " with " << p.parameter; }
 
 class PlaceNameTest : public testing::TestWithParam<Place> {};
 
@@ -53,6 +54,7 @@ struct Levels {
   int version;
   const char* expected;
 };
+void PrintTo(const Levels& l, std::ostream* os) { *os << l.low << "-" << l.high << " version " << l.version; }
 
 class LevelsTextTest : public testing::TestWithParam<Levels> {};
 

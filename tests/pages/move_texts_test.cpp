@@ -10,6 +10,7 @@ struct CodeText {
   std::int32_t code;
   const char* text;
 };
+void PrintTo(const CodeText& c, std::ostream* os) { *os << c.code; }
 
 class MoveMethodTextTest : public testing::TestWithParam<CodeText> {};
 
@@ -31,6 +32,7 @@ struct Percent {
   const char* accuracy;
   const char* effect;
 };
+void PrintTo(const Percent& p, std::ostream* os) { *os << p.value; }
 
 class PercentTextTest : public testing::TestWithParam<Percent> {};
 

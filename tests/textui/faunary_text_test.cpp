@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,7 @@ struct PageCase {
   std::vector<std::string> args;
   std::string page_text;  // what lies between the Pokemon list line and the buttons
 };
+void PrintTo(const PageCase& p, std::ostream* os) { for (const auto& a : p.args) *os << a << " "; }
 
 class FaunaryTextPage : public FaunaryText, public testing::WithParamInterface<PageCase> {};
 
@@ -163,6 +165,7 @@ struct FailureCase {
   int status;
   std::string err_start;
 };
+void PrintTo(const FailureCase& f, std::ostream* os) { for (const auto& a : f.args) *os << a << " "; }
 
 class FaunaryTextFailure : public FaunaryText, public testing::WithParamInterface<FailureCase> {};
 
@@ -184,6 +187,22 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{{"1", "--page"}, 3, "faunary-text: --page needs a tab name\nUsage:"},
         FailureCase{{"1", "--colour"}, 3, "faunary-text: unknown option --colour\n"},
         FailureCase{{"1", "2"}, 3, "faunary-text: only one Pokemon can be shown"}));
+
+TEST_F(FaunaryText, ReadsTheArchiveWhenThereIsNoDataFolder) {
+  WriteSettings();
+  const Outcome from_files = Start({"bulbasaur", "--all"});
+  std::string archive;
+  for (const auto& file : std::filesystem::directory_iterator(dir.path() / "data")) {
+    const std::string name = "data/" + file.path().filename().string();
+    archive += ArchiveRecord(name, dir.Read(name));
+  }
+  dir.Remove("data");
+  dir.Write("faunary.dat", archive);
+  const Outcome from_archive = Start({"bulbasaur", "--all"});
+  EXPECT_EQ(from_archive.status, 0);
+  EXPECT_EQ(from_archive.out, from_files.out);
+  EXPECT_NE(from_archive.out.find("[Grass] Vine Whip"), std::string::npos);
+}
 
 TEST_F(FaunaryText, HelpExplainsTheUsage) {
   const Outcome run = Start({"--help"});
