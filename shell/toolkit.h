@@ -116,6 +116,10 @@ void SetControlRedraw(Window control, bool redraw);
 
 // ---- STATIC ---------------------------------------------------------------
 
+// A static made with SS_NOTIFY reports a double-click to its parent as a
+// WM_NOTIFY with NM_DBLCLK (as a list view does), greyed or not: the machine
+// pages' cells open the details of their move that way.
+
 // STM_SETIMAGE with IMAGE_BITMAP on an SS_BITMAP static.
 void SetStaticBitmap(Window control, Bitmap bitmap);
 

@@ -351,6 +351,12 @@ void DoubleClickRow(int list_id, int row) {
   if (c.enabled) SendNotifyFrom(c.parent, c.handle, c.id, NM_DBLCLK);
 }
 
+void DoubleClickStatic(int static_id) {
+  const Control& c = RequireMainControl(static_id)->control;
+  if (Lower(c.class_name) == "static" && (c.style & SS_NOTIFY) != 0)
+    SendNotifyFrom(c.parent, c.handle, c.id, NM_DBLCLK);
+}
+
 void CloseWindow() {
   if (TopWindow()) Deliver(S().top, WM_CLOSE, 0, 0);
 }

@@ -186,6 +186,9 @@ void SelectTab(int tabs_id, std::string_view text);
 // Selects row n and sends NM_DBLCLK from the list view.
 void DoubleClickRow(int list_id, int row);
 void SelectRow(int list_id, int row);  // selection only, nothing sent
+// A double-click on a static made with SS_NOTIFY, greyed or not: NM_DBLCLK.
+// Statics without it report nothing.
+void DoubleClickStatic(int static_id);
 void CloseWindow();                    // the close box: WM_CLOSE to the top window
 // Sends a WM_COMMAND / WM_NOTIFY as if control `id` had sent it (ids that no
 // control has included), to test the routing.

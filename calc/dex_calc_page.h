@@ -1,0 +1,20 @@
+#pragma once
+#include <array>
+
+#include "shell/dex_page.h"
+#include "shell/toolkit.h"
+
+// Tab 5, "Calculations": five buttons, each opening one calculator dialog
+// for the current Pokemon. The page shows no data of its own.
+class DexCalcPage : public DexPage {
+ public:
+  void CreateControls() override;
+  void Draw() override;
+  void DestroyControls() override;
+  int OnCommand(int id, int code, std::intptr_t data) override;
+
+ private:
+  // "Stats (gen 1-2)", "Catching Chance", "Experience Gained",
+  // "Experience Needed", "Stats (gen 3-4)".
+  std::array<tk::Window, 5> buttons_{};
+};
