@@ -6,9 +6,9 @@
 //   cmake --build build-bench --target data_bench && build-bench/bench/data_bench
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
+
+#include "bench/bench_support.h"
 
 #include "records/dex_data.h"
 #include "records/move.h"
@@ -16,67 +16,17 @@
 #include "records/report.h"
 #include "records/tables.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-enum Source : std::int64_t { kFiles = 0, kArchiveOnly = 1 };
-
-// A temporary working directory holding the committed data set; the process works in it
-// while the object lives.
-class DataSetDir {
- public:
-  explicit DataSetDir(std::int64_t source) : previous_(fs::current_path()) {
-    std::random_device seed;
-    path_ = fs::temp_directory_path() / ("faunary-bench-" + std::to_string(seed()));
-    fs::create_directories(path_);
-    const fs::path repo(FAUNARY_REPO_DIR);
-    fs::copy_file(repo / "faunary.dat", path_ / "faunary.dat");
-    if (source == kFiles) fs::copy(repo / "data", path_ / "data", fs::copy_options::recursive);
-    fs::current_path(path_);
-  }
-  ~DataSetDir() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  DataSetDir(const DataSetDir&) = delete;
-  DataSetDir& operator=(const DataSetDir&) = delete;
-
- private:
-  fs::path previous_;
-  fs::path path_;
-};
-
-// Any message of the data layer means the data set is broken; the measurement is void.
-class MessageCounter {
- public:
-  MessageCounter() {
-    SetReportHook([this](const std::string&, const std::string&, unsigned) { ++count_; });
-  }
-  ~MessageCounter() { SetReportHook(nullptr); }
-  MessageCounter(const MessageCounter&) = delete;
-  MessageCounter& operator=(const MessageCounter&) = delete;
-  int count() const { return count_; }
-
- private:
-  int count_ = 0;
-};
+using namespace bench_support;
 
 const char* const kFirstPokemon = "1";
-
-// The shell's start-up steps join the measurement here once the shell exists: the
-// settings are read before the first selection, the first page is made after it.
-void ShellStepsBeforeFirstSelection() {}
-void ShellStepsAfterFirstSelection() {}
 
 void StartUp() {
   LoadTables();
   LoadIndex();
   LoadMoves();
-  ShellStepsBeforeFirstSelection();
   benchmark::DoNotOptimize(SelectPokemon(kFirstPokemon));
-  ShellStepsAfterFirstSelection();
 }
 
 void BM_StartUp(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "records/dex_data.h"
 #include "records/move.h"
 #include "records/pokemon_index.h"
 #include "records/report.h"
@@ -9,6 +10,14 @@
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "shell/win_constants.h"
+
+void ResetProgramState() {
+  Pages() = PageFrameworkState{};
+  ResetShell();
+  ResetSettings();
+  ResetData();
+  SetReportHook({});
+}
 
 void ConnectReportsToMessageBoxes() {
   SetReportHook([](const std::string& text, const std::string& title, unsigned type) {

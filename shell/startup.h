@@ -11,6 +11,11 @@ bool StartFaunary(tk::Instance instance, int show_command);
 // StartFaunary, then the message loop; the exit code (0).
 int FaunaryMain(tk::Instance instance, int show_command);
 
+// Every subsystem of the program (data, settings, shell handles, pages, the
+// report hook) back to the state of a process that has just started; the
+// backend's own state is the backend's. For tests and benchmarks.
+void ResetProgramState();
+
 // Connects the data layer's reports to the port's message box, owned by the
 // main window (no owner before it exists).
 void ConnectReportsToMessageBoxes();

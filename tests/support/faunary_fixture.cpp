@@ -13,11 +13,7 @@ constexpr tk::Instance kInstance{0x400000};
 // Every subsystem back to the state of a process that has just started.
 void ResetProgram() {
   memtk::Reset();
-  Pages() = PageFrameworkState{};
-  ResetShell();
-  ResetSettings();
-  ResetData();
-  SetReportHook({});
+  ResetProgramState();
 }
 }  // namespace
 

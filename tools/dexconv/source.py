@@ -4,7 +4,7 @@ from pathlib import Path
 
 
 def url_id(url):
-    """The numeric id at the end of an API url such as /api/v2/move/13/."""
+    """The numeric id at the end of an API url such as ".../move/13/"."""
     return int(url.rstrip("/").rsplit("/", 1)[1])
 
 

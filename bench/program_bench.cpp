@@ -1,0 +1,86 @@
+// The whole program on the in-memory toolkit with the committed data set: start-up as
+// a user meets it (tables, index, moves, settings, first selection, main window, first
+// page), and what a user does most: pick a Pokemon (selection plus redraw of the page
+// showing) and switch tabs.
+//
+//   cmake --build build-bench --target program_bench && build-bench/bench/program_bench
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "backends/memory/memory_screen.h"
+#include "bench/bench_support.h"
+#include "shell/control_ids.h"
+#include "shell/startup.h"
+#include "shell/win_constants.h"
+
+namespace {
+
+using namespace bench_support;
+
+constexpr tk::Instance kInstance{0x400000};
+constexpr const char* kSettings =
+    "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>2</crtronload>\n"
+    "    <crtrloadpick>1</crtrloadpick>\n    <pageonload>2</pageonload>\n"
+    "    <pageloadpick>0</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
+
+void Start() {
+  memtk::Reset();
+  ResetProgramState();
+  StartFaunary(kInstance, SW_SHOWDEFAULT);
+}
+
+// Any message box means the data set or the settings are broken; the figure is void.
+void CheckNoMessages(benchmark::State& state) {
+  if (!memtk::MessageBoxes().empty()) state.SkipWithError(memtk::MessageBoxes().front().text.c_str());
+}
+
+const char* Label(std::int64_t source) { return source == kFiles ? "data/" : "faunary.dat only"; }
+
+void BM_ProgramStartUp(benchmark::State& state) {
+  DataSetDir dir(state.range(0));
+  WriteSettings(kSettings);
+  for (auto _ : state) Start();
+  CheckNoMessages(state);
+  state.SetLabel(Label(state.range(0)));
+}
+BENCHMARK(BM_ProgramStartUp)->Arg(kFiles)->Arg(kArchiveOnly)->Unit(benchmark::kMillisecond);
+
+// Picks Pokemon after Pokemon in the list while one tab shows.
+void BM_PickPokemon(benchmark::State& state) {
+  static const char* const kTabs[] = {"Main", "Attacks", "Locations", "Comparisons"};
+  DataSetDir dir(state.range(0));
+  WriteSettings(kSettings);
+  Start();
+  const char* tab = kTabs[state.range(1)];
+  memtk::SelectTab(kPageTabsId, tab);
+  const auto count = static_cast<int>(memtk::FindControl(kPokemonListId)->entries.size());
+  int position = 0;
+  for (auto _ : state) {
+    memtk::PickEntry(kPokemonListId, position);
+    position = (position + 37) % count;
+  }
+  CheckNoMessages(state);
+  state.SetLabel(std::string(Label(state.range(0))) + ", " + tab);
+}
+BENCHMARK(BM_PickPokemon)
+    ->ArgsProduct({{kFiles, kArchiveOnly}, {0, 1, 2, 3}})
+    ->Unit(benchmark::kMillisecond);
+
+// Walks through all twelve tabs; each switch destroys one page and builds the next.
+void BM_SwitchTab(benchmark::State& state) {
+  DataSetDir dir(kFiles);
+  WriteSettings(kSettings);
+  Start();
+  int tab = 0;
+  for (auto _ : state) {
+    tab = (tab + 1) % 12;
+    memtk::SelectTab(kPageTabsId, tab);
+  }
+  CheckNoMessages(state);
+}
+BENCHMARK(BM_SwitchTab)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
