@@ -5,12 +5,15 @@
 
 int FillPokemonList(tk::Window combo, const std::string& wanted_id) {
   int wanted = -1;
+  // Hundreds of entries: the list is painted once at the end, not after each.
+  tk::SetControlRedraw(combo, false);
   for (const auto& [id, entry] : Index()) {
     const int position = tk::ComboAddString(combo, entry.name);
     // The index lives for the whole run, so its keys' addresses stay valid.
     tk::ComboSetItemData(combo, position, reinterpret_cast<std::intptr_t>(&id));
     if (id == wanted_id) wanted = position;
   }
+  tk::SetControlRedraw(combo, true);
   return wanted;
 }
 

@@ -110,6 +110,9 @@ void SetControlText(Window control, std::string_view text);
 void InvalidateControl(Window control);
 // EnableWindow.
 void EnableControl(Window control, bool enabled);
+// WM_SETREDRAW: while off, changes are not painted; turning it back on
+// repaints the whole control once (for filling long lists).
+void SetControlRedraw(Window control, bool redraw);
 
 // ---- STATIC ---------------------------------------------------------------
 

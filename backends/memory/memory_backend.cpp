@@ -522,6 +522,8 @@ void EnableControl(Window control, bool enabled) {
   if (Node* node = LiveNode(control)) node->control.enabled = enabled;
 }
 
+void SetControlRedraw(Window, bool) {}  // the in-memory screen is never painted
+
 void SetStaticBitmap(Window control, Bitmap bitmap) {
   if (Node* node = LiveOfClass(control, WC_STATIC)) node->control.bitmap = bitmap;
 }

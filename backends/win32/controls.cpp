@@ -1,0 +1,42 @@
+// Operations every control has, and the static and button ones.
+#include "backends/win32/win32_handles.h"
+
+namespace tk {
+
+using namespace win32tk;
+
+Window CreateControl(std::string_view class_name, std::string_view window_name, std::uint32_t style, int x, int y,
+                     int width, int height, Window parent, int id, Instance instance) {
+  return ToWindow(CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
+                                  width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  Hinstance(instance), nullptr));
+}
+
+void DestroyControl(Window control) { DestroyWindow(Hwnd(control)); }
+
+void SetControlFont(Window control, Font font) {
+  Send(control, WM_SETFONT, reinterpret_cast<WPARAM>(Hfont(font)), FALSE);
+}
+
+void SetControlText(Window control, std::string_view text) {
+  SetWindowTextA(Hwnd(control), Terminated(text).c_str());
+}
+
+void InvalidateControl(Window control) { InvalidateRect(Hwnd(control), nullptr, TRUE); }
+
+void EnableControl(Window control, bool enabled) { EnableWindow(Hwnd(control), enabled ? TRUE : FALSE); }
+
+void SetControlRedraw(Window control, bool redraw) {
+  Send(control, WM_SETREDRAW, redraw ? TRUE : FALSE);
+  // The control's own children (a combo box's edit field and list) too.
+  if (redraw)
+    RedrawWindow(Hwnd(control), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void SetStaticBitmap(Window control, Bitmap bitmap) {
+  Send(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Hbitmap(bitmap)));
+}
+
+bool IsButtonChecked(Window button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
+
+}  // namespace tk

@@ -1,0 +1,23 @@
+#include "backends/win32/cp1252.h"
+
+#include <array>
+
+namespace {
+// 0x80-0x9F, where code page 1252 differs from Latin-1.
+constexpr std::array<char16_t, 32> kHighControls{
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
+};
+}  // namespace
+
+std::u16string Cp1252ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    out.push_back(byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80u] : static_cast<char16_t>(byte));
+  }
+  return out;
+}
