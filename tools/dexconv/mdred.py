@@ -3,7 +3,7 @@ the friend-area table, and where each species appears in the dungeons."""
 import re
 
 from .text import words_of_identifier
-from .xmlout import Node
+from .xmlout import Node, keyed_rows
 
 LAST_SPECIES_WITH_GAME_NUMBER = 386
 # The game marks species that can never be recruited in a dungeon with -999; every one of
@@ -101,15 +101,8 @@ class MdRed:
                 self.rows.setdefault(dex, []).extend(_floor_ranges(key, per_floor))
 
     def friendarea_xml(self):
-        root = Node("areas")
-        row = root.add("area")
-        row.add("abbrev", "unknown")
-        row.add("text", "Unknown")
-        for key, name in self.areas.items():
-            row = root.add("area")
-            row.add("abbrev", key)
-            row.add("text", name)
-        return root
+        return keyed_rows(Node("areas"), "area", "abbrev", "text",
+                          [("unknown", "Unknown"), *self.areas.items()])
 
 
 def _floors(first, last):

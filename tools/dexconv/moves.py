@@ -4,7 +4,7 @@ from .move_effects import CONTEST_EFFECTS, SUPER_CONTEST_EFFECTS, effect_text
 from .movenumbers import move_display_name
 from .source import english
 from .text import one_line
-from .xmlout import Node
+from .xmlout import Node, keyed_rows
 
 # Targets counted as Pokemon affected in a double battle; field moves affect no Pokemon.
 _AFFECTED = {
@@ -108,15 +108,8 @@ class MoveTables:
         return self.moves_root
 
     def movefx_xml(self):
-        root = Node("moveeffects")
-        row = root.add("movefx")
-        row.add("abbrev", "none")
-        row.add("text", "Unknown")
-        for text, key in self.effect_keys.items():
-            row = root.add("movefx")
-            row.add("abbrev", key)
-            row.add("text", text)
-        return root
+        return keyed_rows(Node("moveeffects"), "movefx", "abbrev", "text",
+                          [("none", "Unknown")] + [(key, text) for text, key in self.effect_keys.items()])
 
     def contestfx_xml(self):
         root = Node("contesteffects")

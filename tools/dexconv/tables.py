@@ -4,7 +4,7 @@ Row 0 of every table is a neutral row, so an empty or unknown key never reads as
 from .games import GENERATION_NUMBERS, TARGET_GENERATION
 from .source import english
 from .text import ascii_text, one_line
-from .xmlout import Node
+from .xmlout import Node, keyed_rows
 
 # Standard types in the order of the program's type images.
 STANDARD_TYPES = ["normal", "rock", "steel", "fighting", "ground", "water", "fire", "electric",
@@ -21,27 +21,19 @@ DITTO = "ditto"               # 15
 NO_EGGS = "no-eggs"           # 16: cannot breed
 
 
-def _keyed(root, item, key_tag, text_tag, rows):
-    for key, text in rows:
-        row = root.add(item)
-        row.add(key_tag, key)
-        row.add(text_tag, text)
-    return root
-
-
 def types_xml(api):
     names = {}
     for ident in api.ids("type"):
         t = api.get("type", ident)
         names[t["name"]] = ascii_text(english(t["names"]))
     root = Node("types")
-    _keyed(root.add("stdtype"), "type", "abbrev", "name",
+    keyed_rows(root.add("stdtype"), "type", "abbrev", "name",
            [("unknown", "???")] + [(t, names[t]) for t in STANDARD_TYPES])
     contest = {api.get("contest-type", i)["name"]: ascii_text(english(api.get("contest-type", i)["names"]))
                for i in api.ids("contest-type")}
-    _keyed(root.add("cntstype"), "type", "abbrev", "name",
+    keyed_rows(root.add("cntstype"), "type", "abbrev", "name",
            [("none", "None")] + [(c, contest[c]) for c in CONTEST_TYPES])
-    _keyed(root.add("attktype"), "type", "abbrev", "name", [("unknown", "???")] + ATTACK_TYPES)
+    keyed_rows(root.add("attktype"), "type", "abbrev", "name", [("unknown", "???")] + ATTACK_TYPES)
     return root
 
 
@@ -52,7 +44,7 @@ def breedgroup_xml(api):
         names[g["name"]] = ascii_text(english(g["names"]))
     rows = [("none", "None")] + [(g, names[g]) for g in REGULAR_EGG_GROUPS]
     rows += [(DITTO_ONLY, "Ditto only"), (DITTO, names["ditto"]), (NO_EGGS, names["no-eggs"])]
-    return _keyed(Node("groups"), "group", "abbrev", "name", rows)
+    return keyed_rows(Node("groups"), "group", "abbrev", "name", rows)
 
 
 def colours_xml(api):
@@ -60,7 +52,7 @@ def colours_xml(api):
     for ident in api.ids("pokemon-color"):
         c = api.get("pokemon-color", ident)
         rows.append((c["name"], ascii_text(english(c["names"]))))
-    return _keyed(Node("colours"), "colour", "abbrev", "text", rows)
+    return keyed_rows(Node("colours"), "colour", "abbrev", "text", rows)
 
 
 def habitats_xml(api):
@@ -69,7 +61,7 @@ def habitats_xml(api):
         h = api.get("pokemon-habitat", ident)
         name = ascii_text(english(h["names"]) or h["name"].replace("-", " "))
         rows.append((h["name"], name[:1].upper() + name[1:]))
-    return _keyed(Node("habitats"), "habitat", "abbrev", "text", rows)
+    return keyed_rows(Node("habitats"), "habitat", "abbrev", "text", rows)
 
 
 class Abilities:
@@ -91,7 +83,7 @@ class Abilities:
             if full:
                 text = _game_description(a) or name
             rows.append((name, text))
-        self.root = _keyed(Node("abilities"), "ability", "name", "description", rows)
+        self.root = keyed_rows(Node("abilities"), "ability", "name", "description", rows)
 
 
 def _game_description(ability):

@@ -64,3 +64,12 @@ def render(root):
     if not text.isascii():
         raise ValueError(f"non-ASCII text in <{root.tag}>")
     return text
+
+
+def keyed_rows(root, item, key_tag, text_tag, rows):
+    """Appends one `item` per (key, text) pair to root; returns root."""
+    for key, text in rows:
+        row = root.add(item)
+        row.add(key_tag, key)
+        row.add(text_tag, text)
+    return root
