@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Faunary's data converter.
 
-Reads the open game data (the API dump folder and the Mystery Dungeon Red folder) and writes
+Reads the open game data (the API dump folder, the games' own tables in the pret folder and the
+Mystery Dungeon Red folder) and writes
 OUT/data/ (ten reference files, pokemon.xml, moves.xml, one record per Pokemon) and
 OUT/faunary.dat. The default build holds facts only and is the one committed to the
 repository; --full adds the source's dex entries and ability, move and contest effect
@@ -30,12 +31,15 @@ def main():
                         help="the API dump folder (default: %(default)s)")
     parser.add_argument("--md-red", default=None,
                         help="the Mystery Dungeon Red folder (default: md-red next to --source)")
+    parser.add_argument("--pret", default=None,
+                        help="the games' own tables (default: pret next to --source)")
     parser.add_argument("--full", action="store_true",
                         help="add dex entries and effect descriptions (never commit this build)")
     args = parser.parse_args()
     md_red = args.md_red or str(Path(args.source).parent / "md-red")
     started = time.monotonic()
-    files = build(args.source, md_red, args.full)
+    pret = args.pret or str(Path(args.source).parent / "pret")
+    files = build(args.source, md_red, pret, args.full)
     write(files, args.out)
     print(f"{len(files)} files written to {args.out} in {time.monotonic() - started:.1f} s")
 

@@ -11,6 +11,7 @@ from .mdred import MdRed
 from .movenumbers import MoveNumbers
 from .moves import MoveTables
 from .pokemon import PokemonFacts
+from .pret import Pret
 from .source import ApiSource, MdRedSource
 from .xmlout import Node, render
 
@@ -21,10 +22,11 @@ RECORD_FOLDER = "pokemon"
 EGG_METHODS = ("egg", "light-ball-egg")
 
 
-def build(api_dir, md_dir, full):
+def build(api_dir, md_dir, pret_dir, full):
     """All files of a data set: {"data/...": text}, in archive order."""
     api = ApiSource(api_dir)
     md = MdRedSource(md_dir)
+    pret = Pret(pret_dir)
     groups = VersionGroups(api)
     numbers = MoveNumbers(api)
     moves = MoveTables(api, numbers, full)
@@ -34,7 +36,7 @@ def build(api_dir, md_dir, full):
     PokemonFacts.load_item_names(api)
 
     dexes = range(1, LAST_POKEMON + 1)
-    facts = {dex: PokemonFacts(api, dex, abilities) for dex in dexes}
+    facts = {dex: PokemonFacts(api, pret, dex, abilities) for dex in dexes}
     learned = {dex: learn_entries(facts[dex].raw, moves) for dex in dexes}
     mdred = MdRed(md, {dex: facts[dex].slug for dex in dexes})
     for key, name in mdred.dungeons.items():
@@ -46,7 +48,7 @@ def build(api_dir, md_dir, full):
     records = {}
     for dex in dexes:
         f = facts[dex]
-        record = _record(f, evolutions, learned[dex], machines, egg_texts, moves, full)
+        record = _record(f, evolutions, learned, machines, egg_texts, moves, full)
         _add_dungeon_facts(record, mdred, dex)
         _add_locations(record, api, locations, mdred, dex)
         file_name = f"{RECORD_FOLDER}/{dex}.xml"
@@ -126,7 +128,7 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
         for field, text in f.dex_entries.items():
             r.add_value(field, text)
     r.add("gender", f.gender)
-    for field in ("rswilditem", "frlgwilditem", "dpwilditem"):
+    for field in ("wilditem8", "wilditem25", "tradeitem", "rswilditem", "frlgwilditem", "dpwilditem"):
         r.add_value(field, f.held[field])
     for stat, tag in [("attack", "attack"), ("defense", "defense"), ("special-attack", "specattk"),
                       ("special-defense", "specdef")]:
@@ -143,7 +145,7 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
     r.add_value("breedgroup2", f.breed2)
     r.add("hatchsteps", f.hatch_steps)
     _breed_moves(r, f, learned, egg_texts, moves)
-    rows = level_rows(learned)
+    rows = level_rows(learned[f.dex])
     if rows:
         lst = r.add("moves")
         for move, codes in rows:
@@ -152,7 +154,7 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
             for (tag, _), code in zip(LEVEL_COLUMNS, codes):
                 m.add_value(tag, code)
     r.add("fromgeneration", f.generation)
-    markers = machine_markers(learned, machines)
+    markers = machine_markers(learned[f.dex], machines)
     for gen in (1, 2, 3, 4):
         if markers[gen] and gen >= f.generation:
             flags = r.add(f"gen{gen}tm")
@@ -176,15 +178,21 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
 
 
 def _breed_moves(r, f, learned, egg_texts, moves):
+    """Its own egg moves, and, when it can breed, those of the species that hatches from its
+    eggs (the source lists them on that species only: Pikachu's on Pichu)."""
     per_move = {}
-    for move, group, method, _ in learned:
-        if method in EGG_METHODS:
-            per_move.setdefault(move, {}).setdefault(method, set()).add(group)
+    sources = [f.dex]
+    if f.offspring != f.dex and f.breed1 != tables.NO_EGGS:
+        sources.append(f.offspring)
+    for child in sources:
+        for move, group, method, _ in learned[child]:
+            if method in EGG_METHODS:
+                per_move.setdefault(move, (child, {}))[1].setdefault(method, set()).add(group)
     if not per_move:
         return
     lst = r.add("breedmoves")
     for move in sorted(per_move, key=lambda m: (moves.names[m].lower(), m)):
-        methods = per_move[move]
+        child, methods = per_move[move]
         texts = {}
         for gen, groups in EGG_GROUPS_BY_GENERATION.items():
             if gen < f.generation:
@@ -192,7 +200,7 @@ def _breed_moves(r, f, learned, egg_texts, moves):
             for method, where in sorted(methods.items()):
                 hit = [g for g in groups if g in where]
                 if hit:
-                    texts[gen] = egg_texts.text(gen, f.dex, move, hit, method)
+                    texts[gen] = egg_texts.text(gen, child, move, hit, method)
                     break
         if not texts:
             continue

@@ -222,16 +222,19 @@ def wild_rows(api, locations, pokemon_id):
 
 
 def _merge(rows):
-    """Slots of one place and way are summed: levels become a range, chances add up;
-    then rows that differ only in their time of day are joined."""
+    """Slots of one place and way are summed per time of day: levels become a range, chances
+    add up, and a slot met at any time counts for each time (Wingull on Route 213 in Diamond:
+    10% any time, 10% morning, 10% day make 20% morning and day, 10% night). Then the times
+    with the same levels and chance are joined into one row."""
     grouped = {}
     for key, low, high, param, bits, chance in rows:
-        g = grouped.setdefault((key, param, bits), [low, high, 0])
-        g[0], g[1], g[2] = min(g[0], low), max(g[1], high), g[2] + chance
+        for time in [t for t in (BIT_MORNING, BIT_DAY, BIT_EVENING) if bits & t] or [0]:
+            g = grouped.setdefault((key, param, bits & ~ALL_TIMES, time), [low, high, 0])
+            g[0], g[1], g[2] = min(g[0], low), max(g[1], high), g[2] + chance
     timed = {}
-    for (key, param, bits), (low, high, chance) in grouped.items():
-        t = timed.setdefault((key, param, bits & ~ALL_TIMES, low, high, chance), 0)
-        timed[(key, param, bits & ~ALL_TIMES, low, high, chance)] = t | (bits & ALL_TIMES)
+    for (key, param, bits, time), (low, high, chance) in grouped.items():
+        row = (key, param, bits, low, high, chance)
+        timed[row] = timed.get(row, 0) | time
     out = [(key, low, high, param, bits | times, chance)
            for (key, param, bits, low, high, chance), times in timed.items()]
     return sorted(out, key=_row_order)

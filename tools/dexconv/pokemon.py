@@ -28,10 +28,15 @@ def height_ft_in(decimetres):
     return inches // 12, inches % 12
 
 
-def weight_lbs(hectograms):
-    """Whole pounds, as the games' tenths of a pound truncated (0.2 lbs reads 0)."""
-    tenths = round(hectograms * 2.20462262)
-    return tenths // 10
+GHOST_WEIGHT_TENTHS = 2   # Gastly and Haunter: the program shows weight 0 as "0.2lbs"
+
+
+def weight_lbs(tenths):
+    """Whole pounds from the games' tenths of a pound, truncated; any other weight below a
+    pound counts as 1, as 0 is the program's code for 0.2 lbs."""
+    if tenths == GHOST_WEIGHT_TENTHS:
+        return 0
+    return max(tenths // 10, 1) if tenths > 0 else 0
 
 
 def gender_code(rate):
@@ -59,10 +64,15 @@ def breeding_codes(egg_groups, gender_rate):
 
 
 class PokemonFacts:
-    def __init__(self, api, dex, abilities):
+    """The generation 4 facts come from Platinum's table (game), the generation 1 and 2 ones
+    from Red's and Crystal's (pret); the API dump gives the rest."""
+
+    def __init__(self, api, pret, dex, abilities):
         self.dex = dex
         p = api.get("pokemon", dex)
         s = api.get("pokemon-species", dex)
+        game = pret.platinum[dex]
+        self.offspring = game["offspring"]
         self.raw, self.species_raw = p, s
         self.slug = s["name"]
         self.name = ascii_text(english(s["names"]))
@@ -80,44 +90,30 @@ class PokemonFacts:
         self.type2 = types[1]["type"]["name"] if len(types) > 1 else None
 
         self.feet, self.inches = height_ft_in(p["height"])
-        self.weight = weight_lbs(p["weight"])
+        self.weight = weight_lbs(game["weight_tenths"])
         self.heavy_ball = heavy_ball_class(p["weight"])
-
-        self.stats, self.effort = {}, {}
-        for stat in p["stats"]:
-            name = stat["stat"]["name"]
-            found = self._past_stat(p, name, TARGET_GENERATION)
-            self.stats[name] = found["base_stat"] if found else stat["base_stat"]
-            self.effort[name] = found.get("effort", stat["effort"]) if found else stat["effort"]
-        special = self._past_stat(p, "special", 1) if self.generation == 1 else None
-        self.rby_special = special["base_stat"] if special else 0
+        self.stats, self.effort = game["stats"], game["effort"]
+        self.rby_special = pret.rby_special.get(dex, 0)
 
         self.gender = gender_code(s["gender_rate"])
         self.can_be_male = 0 <= s["gender_rate"] < 8
-        self.catch_rate = s["capture_rate"]
-        self.base_experience = p.get("base_experience") or 0
+        self.catch_rate = game["catch_rate"]
+        self.base_experience = game["base_experience"]
         self.growth = GROWTH_CODES[s["growth_rate"]["name"]]
-        self.egg_groups = [g["name"] for g in s["egg_groups"]]
+        self.egg_groups = game["egg_groups"]
         self.breed1, self.breed2 = breeding_codes(self.egg_groups, s["gender_rate"])
         self.regular_groups = [g for g in self.egg_groups if g in REGULAR_EGG_GROUPS]
         self.hatch_steps = (s["hatch_counter"] or 0) * STEPS_PER_EGG_CYCLE
         self.fast_ball = 1 if self.stats["speed"] >= FAST_BALL_MIN_SPEED else 0
-        self.colour = s["color"]["name"] if s.get("color") else None
+        self.colour = game["colour"]
         self.habitat = s["habitat"]["name"] if s.get("habitat") else None
         self.gender_difference = "Yes" if s.get("has_gender_differences") else ""
         self.abilities = {gen: self._abilities(p, gen, abilities) for gen in (3, 4)}
         self.held = {field: self._held_text(p, versions) for field, versions in HELD_ITEM_FIELDS}
+        # Crystal's first item is the common one, its second the rare one.
+        self.held["wilditem25"], self.held["wilditem8"] = pret.gen2_wild_items.get(dex, ("", ""))
+        self.held["tradeitem"] = pret.trade_item.get(dex, "")
         self.dex_entries = self._dex_entries(s)
-
-    @staticmethod
-    def _past_stat(p, name, generation):
-        best = None
-        for entry in p.get("past_stats") or []:
-            gen = GENERATION_NUMBERS[entry["generation"]["name"]]
-            for stat in entry["stats"]:
-                if stat["stat"]["name"] == name and gen >= generation and (best is None or gen < best[0]):
-                    best = (gen, stat)
-        return best[1] if best else None
 
     def _abilities(self, p, generation, abilities):
         """Up to two ability names of a generation (no hidden abilities before generation 5)."""

@@ -9,6 +9,7 @@ DATA = REPO / "data"
 ARCHIVE = REPO / "faunary.dat"
 SOURCE = Path(os.environ.get("FAUNARY_GAMEDATA", REPO.parent / "shared" / "gamedata"))
 API = SOURCE / "api-v2"
+PRET = SOURCE / "pret"
 
 if str(TOOLS) not in sys.path:
     sys.path.insert(0, str(TOOLS))
