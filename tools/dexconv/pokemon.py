@@ -64,8 +64,9 @@ def breeding_codes(egg_groups, gender_rate):
 
 
 class PokemonFacts:
-    """The generation 4 facts come from Platinum's table (game), the generation 1 and 2 ones
-    from Red's and Crystal's (pret); the API dump gives the rest."""
+    """Stats, yields, catch rate, breeding groups, colour and weight come from Platinum's own
+    table, the RBY Special and the generation 1-2 held items from Red's and Crystal's; the API
+    dump gives the rest (the cross-check in tools/tests shows where the two agree)."""
 
     def __init__(self, api, pret, dex, abilities):
         self.dex = dex
@@ -91,7 +92,7 @@ class PokemonFacts:
 
         self.feet, self.inches = height_ft_in(p["height"])
         self.weight = weight_lbs(game["weight_tenths"])
-        self.heavy_ball = heavy_ball_class(p["weight"])
+        self.heavy_ball = heavy_ball_class(p["weight"])   # the games keep hectograms
         self.stats, self.effort = game["stats"], game["effort"]
         self.rby_special = pret.rby_special.get(dex, 0)
 

@@ -1,14 +1,13 @@
 """Every cell of the machine grids names the move the games' machine of that number teaches.
 
 The grids' move ids are transcribed below as facts; the source's machine data and tutor
-learnsets must map onto them through the program's move numbering, and the committed move
-table must name those moves."""
+learnsets must map onto them through the program's move numbering."""
 import unittest
 import xml.etree.ElementTree as ET
 
 from tests.paths import API, DATA
-from dexconv.movenumbers import MoveNumbers, move_display_name
-from dexconv.source import ApiSource, url_id
+from dexconv.movenumbers import MoveNumbers
+from dexconv.source import ApiSource
 
 # TM 1-50 per generation; generations 3 and 4 share one column.
 TM_GEN1 = [119, 160, 222, 247, 118, 235, 93, 19, 226, 48, 24, 244, 98, 18, 95, 138, 212, 34, 179,
@@ -56,8 +55,6 @@ class MachineCells(unittest.TestCase):
             raise unittest.SkipTest(f"no source at {API}")
         cls.api = ApiSource(API)
         cls.numbers = MoveNumbers(cls.api)
-        cls.committed_names = {int(m.get("id")): m.findtext("name")
-                               for m in ET.parse(DATA / "moves.xml").getroot()}
 
     def source_machines(self):
         """(version group, marker) -> source move of the source's machines."""
@@ -77,16 +74,6 @@ class MachineCells(unittest.TestCase):
                     with self.subTest(group=group, machine=marker):
                         move = machines[(group, marker)]
                         self.assertEqual(self.numbers.of_ref(move), expected)
-
-    def test_cells_name_the_source_move_in_the_committed_move_table(self):
-        machines = self.source_machines()
-        for gen, groups in MACHINE_GROUPS.items():
-            for marker, expected in grid(gen).items():
-                move = machines.get((groups[0], marker))
-                if move is None:
-                    continue
-                source = self.api.get("move", url_id(move["url"]))
-                self.assertEqual(self.committed_names[expected], move_display_name(source), marker)
 
     def test_tutor_cells_are_the_source_tutor_moves(self):
         tutors = {gen: set() for gen in TUTOR_GROUPS}

@@ -71,14 +71,6 @@ class NoSourceSentences(unittest.TestCase):
                         copied.append(f"{name}: <{element.tag}> {text!r}")
         self.assertEqual(copied[:20], [], f"{len(copied)} texts copied from the source")
 
-    def test_dex_entries_are_empty(self):
-        entry_tags = ("greendexentry", "rbdexentry", "ydexentry", "gdexentry", "sdexentry",
-                      "cdexentry", "stad1dexentry", "rudexentry", "sadexentry", "frdexentry",
-                      "lgdexentry", "emdexentry", "ddexentry", "pdexentry")
-        for name, content in committed_files().items():
-            for tag in entry_tags:
-                self.assertNotIn(f"<{tag}>", content, name)
-
 
 if __name__ == "__main__":
     unittest.main()
