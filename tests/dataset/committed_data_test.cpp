@@ -79,7 +79,9 @@ TEST_P(CommittedData, EveryPokemonAndMoveLoadsAndNamesRealRows) {
         const LocationRow& row = LocationAt(e.location);
         EXPECT_GT(e.location, 0) << "version " << code;
         EXPECT_EQ(row.hasParam, !e.text.empty()) << row.abbrev;
-        if (row.hasParam) EXPECT_NE(row.text.find("%s"), std::string::npos) << row.abbrev;
+        if (row.hasParam) {
+          EXPECT_NE(row.text.find("%s"), std::string::npos) << row.abbrev;
+        }
         EXPECT_GE(e.high, e.low);
       }
     }

@@ -15,7 +15,7 @@ namespace {
 
 class DataSetTest {
  protected:
-  DataSetTest() { LoadCommittedData(dir_, DataSource::kFiles); }
+  DataSetTest() { LoadCommittedData(dir_, DataSource::kArchiveOnly); }  // one file: quick to copy
   TempWorkdir dir_;
   ReportCapture reports_;
 };
