@@ -25,13 +25,8 @@ class CommittedData : public testing::TestWithParam<DataSource> {
 };
 
 TEST_P(CommittedData, EveryPokemonAndMoveLoadsAndNamesRealRows) {
-  const DexTables& t = Data().tables;
-  EXPECT_EQ(t.stdtypes.size(), 19u);
-  EXPECT_EQ(t.breedgroups.size(), 17u);
-  for (const KeyedTable* table : {&t.cntstypes, &t.attktypes, &t.movefx, &t.contestfx,
-                                  &t.abilities, &t.colours, &t.habitats, &t.friendareas})
-    EXPECT_GT(table->size(), 1u);
-  EXPECT_GT(t.evomethods.size(), 1u);
+  EXPECT_EQ(Data().tables.stdtypes.size(), 19u);  // one per type image
+  EXPECT_EQ(Data().tables.breedgroups.size(), 17u);
   ASSERT_EQ(Data().moves.size(), kMoveCount);
   for (const auto& [id, move] : Data().moves) {
     SCOPED_TRACE(move.name);

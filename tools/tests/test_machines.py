@@ -3,9 +3,8 @@
 The grids' move ids are transcribed below as facts; the source's machine data and tutor
 learnsets must map onto them through the program's move numbering."""
 import unittest
-import xml.etree.ElementTree as ET
 
-from tests.paths import API, DATA
+from tests.paths import API
 from dexconv.movenumbers import MoveNumbers
 from dexconv.source import ApiSource
 
@@ -86,26 +85,6 @@ class MachineCells(unittest.TestCase):
         self.assertEqual(tutors[2], set(CRYSTAL_TUTORS))
         self.assertEqual(tutors[3], set(GEN3_TUTORS))
         self.assertEqual(tutors[4], set(GEN4_TUTORS))
-
-    def test_every_committed_flag_names_a_move_the_pokemon_learns_by_machine(self):
-        index = ET.parse(DATA / "pokemon.xml").getroot()
-        for entry in index:
-            dex = int(entry.get("id"))
-            record = ET.parse(DATA / entry.find("loadfile").get("filename")).getroot()
-            learned = {}
-            for move in self.api.get("pokemon", dex)["moves"]:
-                ours = self.numbers.of_ref(move["move"])
-                for d in move["version_group_details"]:
-                    if d["move_learn_method"]["name"] in ("machine", "tutor"):
-                        learned.setdefault(d["version_group"]["name"], set()).add(ours)
-            for gen in (1, 2, 3, 4):
-                flags = record.find(f"gen{gen}tm")
-                groups = set(MACHINE_GROUPS[gen]) | set(TUTOR_GROUPS.get(gen, []))
-                can = set().union(*(learned.get(g, set()) for g in groups))
-                cells = grid(gen)
-                for flag in (flags if flags is not None else []):
-                    with self.subTest(pokemon=dex, gen=gen, flag=flag.tag):
-                        self.assertIn(cells[flag.tag], can)
 
 
 if __name__ == "__main__":
