@@ -7,7 +7,7 @@ import json
 import re
 from pathlib import Path
 
-LAST_POKEMON = 493
+from .evolutions import LAST_POKEMON
 
 _EGG_GROUPS = {"FIELD": "ground", "GRASS": "plant", "HUMAN_LIKE": "humanshape",
                "AMORPHOUS": "indeterminate", "UNDISCOVERED": "no-eggs"}
