@@ -19,7 +19,7 @@ STATS = {"hp": ("hp", "HP"), "attack": ("attack", "ATK"), "defense": ("defense",
 
 # kind -> Pokemon whose dump value disagrees with the game's, which the converter replaces.
 RESOLVED = {
-    "stats": {407},                              # Roserade: the dump's old Attack/Defense are swapped
+    "stats": {407},                              # Roserade: the dump's past entry names the wrong stat
     "effort": {26, 65, 101, 301},                # the dump's older-stat entries lose the yield
     "catch_rate": {382, 383, 384, 483, 484},     # the dump gives later catch rates
     "egg_groups": {280, 281, 282, 328, 329, 330, 475},   # second groups added in generation 5
