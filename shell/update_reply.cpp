@@ -43,5 +43,5 @@ std::optional<UpdateNotice> UpdateReply::TakeStatusLine() {
 void UpdateReply::ScanBody() {
   const std::size_t blank = buffer_.find("\r\n\r\n");
   if (blank == std::string::npos) return;
-  ScanVersionBody(std::string_view(buffer_).substr(blank), body_);
+  items_ = ScanVersionBody(std::string_view(buffer_).substr(blank), body_);
 }

@@ -32,6 +32,8 @@ class UpdateReply {
   const StatusLine& status() const { return status_; }
   // The reply names an executable newer than this program's.
   bool NamesNewerExecutable() const { return body_.newest_executable > 8; }
+  // All four items of the body were read (the last one maybe cut short).
+  bool HasAllItems() const { return items_ == 4; }
   // What is kept of the reply: everything from the status line's end on.
   const std::string& kept() const { return buffer_; }
 
@@ -45,4 +47,5 @@ class UpdateReply {
   bool full_ = false;  // bytes were dropped: nothing later may be kept
   StatusLine status_;
   VersionBody body_;
+  int items_ = 0;
 };
