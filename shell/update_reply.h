@@ -14,7 +14,8 @@ class UpdateReply {
  public:
   // Room for the reply in text form, as in a 512-byte C buffer. The reply's
   // bytes are kept in order until the room is full; everything after that is
-  // ignored (a longer reply is still read to its end, but not kept).
+  // ignored (a longer reply is still read to its end, but not kept). The
+  // status line leaves the room as soon as it is complete.
   static constexpr std::size_t kCapacity = 511;
 
   enum class Stage {
@@ -38,7 +39,8 @@ class UpdateReply {
   const std::string& kept() const { return buffer_; }
 
  private:
-  void Append(std::string_view chunk);
+  // Appends what fits and returns the rest.
+  std::string_view Append(std::string_view chunk);
   std::optional<UpdateNotice> TakeStatusLine();
   void ScanBody();
 

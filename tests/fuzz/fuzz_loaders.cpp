@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoadMoves();
   for (const auto& [id, entry] : Index()) {
     const DexPokemon pokemon = SelectPokemon(id);
-    for (const auto& encounters : pokemon.encounters) (void)encounters.size();
+    for (const auto& encounters : pokemon.locations) (void)encounters.size();
   }
   (void)Move(static_cast<std::int32_t>(size));
   WriteFile(file, original);
