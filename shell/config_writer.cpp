@@ -82,7 +82,7 @@ bool ConfigWriter::Close() {
   const bool exists = fs::exists(target, error);
   if (exists && !MayWrite(target)) return false;
   const fs::path temporary = target.string() + ".tmp";
-  fs::remove(temporary, error);  // whatever lies there (a link, say) is not written through
+  if (fs::is_symlink(temporary, error)) fs::remove(temporary, error);  // never written through
   std::FILE* file = std::fopen(temporary.string().c_str(), "w");
   if (!file) return false;
   const bool printed = document_->SaveFile(file);

@@ -50,6 +50,8 @@ struct NestingCase {
   bool loads;
 };
 
+void PrintTo(const NestingCase& c, std::ostream* out) { *out << c.depth << " deep"; }
+
 class Nesting : public testing::TestWithParam<NestingCase> {};
 
 // Too deep a record gets the usual load error; too deep a file on disk is a

@@ -19,6 +19,8 @@ struct Case {
   const char* err;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << "faunary-text " << c.pokemon << " in '" << c.fixture << "'"; }
+
 class FaunaryTextExplains : public testing::TestWithParam<Case> {};
 
 TEST_P(FaunaryTextExplains, WhyItStops) {
