@@ -33,7 +33,9 @@ TEST_P(FaunaryTextExplains, WhyItStops) {
   EXPECT_NE(dir.Read("run.out").find(GetParam().out), std::string::npos) << dir.Read("run.out");
   const std::string err = dir.Read("run.err");
   EXPECT_NE(err.find(GetParam().err), std::string::npos) << err;
-  if (GetParam().status == 4) EXPECT_NE(err.find(dir.path().string()), std::string::npos) << err;
+  if (GetParam().status == 4) {
+    EXPECT_NE(err.find(dir.path().string()), std::string::npos) << err;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
