@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "records/regular_file.h"
+
 namespace {
 
 // A forward-only byte source over a file, read in large chunks.
@@ -102,6 +104,7 @@ void ReadContent(ByteStream& in, std::string& content) {
 
 ArchiveLookup FindArchiveRecord(const std::string& archive_path, const std::string& name,
                                 std::string& content) {
+  if (!IsRegularFile(archive_path)) return ArchiveLookup::kNotFound;  // a pipe would block, a directory never ends
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(archive_path.c_str(), "rb"));
   if (!file) return ArchiveLookup::kNotFound;
   // Our own buffer replaces stdio's, so each refill is one large read.

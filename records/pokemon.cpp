@@ -1,6 +1,5 @@
 #include "records/pokemon.h"
 
-#include <cstdio>
 #include <span>
 
 #include "records/dex_data.h"
@@ -18,9 +17,10 @@ struct Marker {
 // Appends markers prefix01..prefixNN for consecutive slots from first_slot.
 void AddMarkers(std::vector<Marker>& out, const char* prefix, int count, std::size_t first_slot) {
   for (int n = 1; n <= count; ++n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "%s%02d", prefix, n);
-    out.push_back({name, first_slot + static_cast<std::size_t>(n - 1)});
+    std::string name = prefix;
+    if (n < 10) name += '0';
+    name += std::to_string(n);
+    out.push_back({std::move(name), first_slot + static_cast<std::size_t>(n - 1)});
   }
 }
 

@@ -2,13 +2,43 @@
 
 #include <tinyxml.h>
 
+#include <optional>
+
 #include "records/archive.h"
 #include "records/atoi32.h"
+#include "records/regular_file.h"
 #include "records/report.h"
+#include "records/xml_text.h"
 
 namespace {
 const char* const kReaderErrorTitle = "XML Reader error";
+// Far above any data file; a larger file is treated as unreadable.
+constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
+
+// Line ends become LF, as TinyXML's own file loading makes them, up to the
+// first zero byte, where the parser would stop anyway.
+std::string WithUnixLineEnds(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
+    if (text[i] != '\r') {
+      out.push_back(text[i]);
+      continue;
+    }
+    out.push_back('\n');
+    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return out;
 }
+
+// Step 1 of a load: the file itself, when it is a readable regular file that
+// parses without error.
+bool ParseFile(const std::string& name, TiXmlDocument& document) {
+  const std::optional<std::string> bytes = ReadRegularFile(name, kMaxFileBytes);
+  if (!bytes || bytes->empty()) return false;
+  return ParseXmlText(WithUnixLineEnds(*bytes), document).outcome == XmlParse::kParsed;
+}
+}  // namespace
 
 XmlReader::XmlReader() = default;
 XmlReader::~XmlReader() = default;
@@ -18,9 +48,10 @@ bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
   parents_.clear();
   document_ = std::make_unique<TiXmlDocument>();
 
-  if (!document_->LoadFile(name.c_str())) {
-    // A file that is missing, empty or not well-formed is looked up in the
-    // archive, which is scanned from its start on every fallback.
+  if (!ParseFile(name, *document_)) {
+    // A file that is missing, empty, not a regular file or not well-formed
+    // is looked up in the archive, which is scanned from its start on every
+    // fallback.
     std::string content;
     switch (FindArchiveRecord(kArchiveFileName, name, content)) {
       case ArchiveLookup::kNotFound:
@@ -32,12 +63,11 @@ bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
         break;
     }
     document_ = std::make_unique<TiXmlDocument>();
-    document_->Parse(content.c_str());
-    if (document_->Error()) {
-      if (quiet && document_->ErrorId() == TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY) return false;
+    const XmlParseResult parsed = ParseXmlText(content, *document_);
+    if (parsed.outcome != XmlParse::kParsed) {
+      if (quiet && parsed.outcome == XmlParse::kEmpty) return false;
       // A damaged record would otherwise yield whatever part of it parsed.
-      Report("Error when loading XML file " + name + ": " + document_->ErrorDesc(),
-             kReaderErrorTitle);
+      Report("Error when loading XML file " + name + ": " + parsed.description, kReaderErrorTitle);
       return false;
     }
   }

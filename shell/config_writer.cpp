@@ -6,6 +6,37 @@
 #include <filesystem>
 #include <system_error>
 
+namespace fs = std::filesystem;
+
+namespace {
+
+// The file a chain of symbolic links ends in (or the name itself): the new
+// settings replace that file and the links stay as they are.
+fs::path FollowLinks(fs::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) break;
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) break;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+// A file the user made read-only is left alone, even where the directory
+// would let us replace it.
+bool MayWrite(const fs::path& path) {
+  std::error_code error;
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((fs::status(path, error).permissions() & kAnyWrite) == fs::perms::none) return false;
+  std::FILE* probe = std::fopen(path.string().c_str(), "r+b");  // opens without truncating
+  if (!probe) return false;
+  std::fclose(probe);
+  return true;
+}
+
+}  // namespace
+
 ConfigWriter::ConfigWriter() : document_(std::make_unique<TiXmlDocument>()) {}
 ConfigWriter::~ConfigWriter() = default;
 
@@ -46,16 +77,24 @@ void ConfigWriter::EndElement() {
 
 bool ConfigWriter::Close() {
   while (current_) EndElement();
-  const std::string temporary = file_name_ + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "w");
+  const fs::path target = FollowLinks(file_name_);
+  std::error_code error;
+  const bool exists = fs::exists(target, error);
+  if (exists && !MayWrite(target)) return false;
+  const fs::path temporary = target.string() + ".tmp";
+  if (fs::is_symlink(temporary, error)) fs::remove(temporary, error);  // never written through
+  std::FILE* file = std::fopen(temporary.string().c_str(), "w");
   if (!file) return false;
   const bool printed = document_->SaveFile(file);
   const bool written = std::ferror(file) == 0;
   const bool closed = std::fclose(file) == 0;
-  std::error_code error;
-  if (printed && written && closed) std::filesystem::rename(temporary, file_name_, error);
+  if (printed && written && closed) {
+    if (exists) fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    error.clear();
+    fs::rename(temporary, target, error);
+  }
   if (!(printed && written && closed) || error) {
-    std::filesystem::remove(temporary, error);
+    fs::remove(temporary, error);
     return false;
   }
   return true;

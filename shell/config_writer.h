@@ -25,7 +25,9 @@ class ConfigWriter {
   void EndElement();
   // Ends every open element and writes the document. It goes to a temporary
   // file beside the target first and replaces the target only when complete,
-  // so a failed write leaves the old file as it was. False on failure.
+  // so a failed write leaves the old file as it was. A symbolic link is
+  // followed (the file it points to is replaced); an existing file we may not
+  // write is left alone. False when nothing was written.
   bool Close();
 
  private:

@@ -120,5 +120,8 @@ void CreateMainControls() {
   tk::SetControlFont(shell.options_button, shell.shared_font);
 
   MakeTypeIconList();
-  tk::TabSetCurSel(shell.page_tabs, Settings().pageloadpick);
+  // A start page outside the tabs shows no page, so no tab may look selected:
+  // clicking any tab then shows its page.
+  const int start_page = Settings().pageloadpick;
+  tk::TabSetCurSel(shell.page_tabs, start_page >= 0 && start_page < kPageCount ? start_page : -1);
 }

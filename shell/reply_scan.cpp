@@ -70,16 +70,16 @@ StatusLine ScanStatusLine(std::string_view line) {
   return status;
 }
 
-void ScanVersionBody(std::string_view text, VersionBody& body) {
+int ScanVersionBody(std::string_view text, VersionBody& body) {
   Scanner s(text);
   std::uint32_t number = 0;
-  if (!s.Unsigned(number)) return;
+  if (!s.Unsigned(number)) return 0;
   body.newest_executable = static_cast<std::int32_t>(number);  // modular since C++20
   s.SkipSpace();
-  if (!s.Unsigned(number)) return;
+  if (!s.Unsigned(number)) return 1;
   body.data_version = static_cast<std::int32_t>(number);
   s.SkipSpace();
-  if (!s.Word(body.third_word)) return;
+  if (!s.Word(body.third_word)) return 2;
   s.SkipSpace();
-  s.Word(body.fourth_word);
+  return s.Word(body.fourth_word) ? 4 : 3;
 }

@@ -31,5 +31,6 @@ struct VersionBody {
 };
 
 // "%u\r\n%u\r\n%s\r\n%s" over text into body; the numbers are stored as
-// signed 32-bit values of the unsigned results.
-void ScanVersionBody(std::string_view text, VersionBody& body);
+// signed 32-bit values of the unsigned results. Returns how many of the four
+// items were read.
+int ScanVersionBody(std::string_view text, VersionBody& body);

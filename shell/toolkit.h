@@ -157,7 +157,9 @@ void ListViewRedrawItems(Window list, int first, int last);     // LVM_REDRAWITE
 
 // TCM_INSERTITEMA with TCIF_TEXT | TCIF_PARAM. Position or -1.
 int TabInsertItem(Window tabs, int position, std::string_view text, std::intptr_t data);
-void TabSetCurSel(Window tabs, int position);  // TCM_SETCURSEL: sends nothing
+// TCM_SETCURSEL: sends nothing. -1 leaves no tab selected; the control
+// ignores an index past its tabs, so ask for "none" with -1.
+void TabSetCurSel(Window tabs, int position);
 int TabGetCurSel(Window tabs);                 // TCM_GETCURSEL: -1 when none
 // TCM_GETITEMA with TCIF_PARAM; false (and `data` untouched) for no such item.
 bool TabGetItemData(Window tabs, int position, std::intptr_t& data);

@@ -1,5 +1,7 @@
 #include "shell/update_check.h"
 
+#include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -39,13 +41,26 @@ std::optional<UpdateServer>& Redirect() {
 // not made it yet.
 void Show(const UpdateNotice& notice) { tk::ShowMessageBox(MainWindow(), notice.text, notice.title, notice.type); }
 
-// Reads the reply to its end. False when a receive failed on the way.
-bool ReceiveReply(TcpSocket& socket, UpdateReply& reply) {
+enum class Received {
+  kEnd,     // the server ended the data
+  kFailed,  // a receive failed
+  kLimit,   // the deadline passed or the byte cap was reached first
+};
+
+// Reads the reply to its end, or until the server's deadline or byte cap.
+Received ReceiveReply(TcpSocket& socket, UpdateReply& reply, const UpdateServer& server) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + server.deadline;
+  std::size_t total = 0;
   char chunk[kReplyChunk];
   for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0 || total >= server.max_bytes) return Received::kLimit;
+    socket.SetTimeout(std::min(server.timeout, left));  // best effort, as at the start
     const long got = socket.Receive(chunk, sizeof chunk);
-    if (got == 0) return true;
-    if (got < 0) return false;
+    if (got == 0) return Received::kEnd;
+    if (got < 0) return Clock::now() >= deadline ? Received::kLimit : Received::kFailed;
+    total += static_cast<std::size_t>(got);
     if (auto notice = reply.Take(std::string_view(chunk, static_cast<std::size_t>(got)))) Show(*notice);
   }
 }
@@ -84,13 +99,20 @@ void RunUpdateCheck(const UpdateServer& server) {
   }
 
   UpdateReply reply;
-  if (!ReceiveReply(socket, reply)) {
-    // The exchange is incomplete, so nothing it said so far is trusted.
-    if (reply.stage() != UpdateReply::Stage::kFinished) Show(ReceiveFailedNotice(socket.error()));
-    return;
+  switch (ReceiveReply(socket, reply, server)) {
+    case Received::kEnd:
+      if (!socket.ShutdownSend()) Show(DisconnectFailedNotice());
+      Drain(socket);
+      break;
+    case Received::kFailed:
+      // Said only when nothing was heard; a reply whose items all arrived
+      // stands, whatever happens to the connection afterwards.
+      if (reply.stage() == UpdateReply::Stage::kStatusLine) return Show(ReceiveFailedNotice(socket.error()));
+      if (!reply.HasAllItems()) return;
+      break;
+    case Received::kLimit:
+      break;  // what arrived by then is judged as at the end of the data
   }
-  if (!socket.ShutdownSend()) Show(DisconnectFailedNotice());
-  Drain(socket);
   socket.Close();
 
   if (reply.NamesNewerExecutable()) Show(NewVersionNotice(UpdateSiteAddress(), reply.body().third_word));

@@ -1,23 +1,29 @@
 #include "shell/update_reply.h"
 
+#include <algorithm>
 
 std::optional<UpdateNotice> UpdateReply::Take(std::string_view chunk) {
   if (stage_ == Stage::kFinished) return std::nullopt;
-  Append(chunk);
   std::optional<UpdateNotice> notice;
-  if (stage_ == Stage::kStatusLine) notice = TakeStatusLine();
-  if (stage_ == Stage::kBody) ScanBody();
+  if (stage_ == Stage::kStatusLine) {
+    chunk = Append(chunk);
+    // Taking the status line off makes room for the rest of this chunk, so
+    // what is kept never depends on how the reply was cut into chunks.
+    notice = TakeStatusLine();
+  }
+  if (stage_ == Stage::kBody) {
+    chunk = Append(chunk);
+    ScanBody();
+  }
+  if (!chunk.empty() && stage_ != Stage::kFinished) full_ = true;
   return notice;
 }
 
-void UpdateReply::Append(std::string_view chunk) {
-  if (full_) return;
-  const std::size_t room = kCapacity - buffer_.size();
-  if (chunk.size() > room) {
-    chunk = chunk.substr(0, room);
-    full_ = true;
-  }
-  buffer_.append(chunk);
+std::string_view UpdateReply::Append(std::string_view chunk) {
+  if (full_) return chunk;
+  const std::size_t taken = std::min(chunk.size(), kCapacity - buffer_.size());
+  buffer_.append(chunk.substr(0, taken));
+  return chunk.substr(taken);
 }
 
 std::optional<UpdateNotice> UpdateReply::TakeStatusLine() {
@@ -43,5 +49,5 @@ std::optional<UpdateNotice> UpdateReply::TakeStatusLine() {
 void UpdateReply::ScanBody() {
   const std::size_t blank = buffer_.find("\r\n\r\n");
   if (blank == std::string::npos) return;
-  ScanVersionBody(std::string_view(buffer_).substr(blank), body_);
+  items_ = ScanVersionBody(std::string_view(buffer_).substr(blank), body_);
 }

@@ -14,7 +14,8 @@ class UpdateReply {
  public:
   // Room for the reply in text form, as in a 512-byte C buffer. The reply's
   // bytes are kept in order until the room is full; everything after that is
-  // ignored (a longer reply is still read to its end, but not kept).
+  // ignored (a longer reply is still read to its end, but not kept). The
+  // status line leaves the room as soon as it is complete.
   static constexpr std::size_t kCapacity = 511;
 
   enum class Stage {
@@ -32,11 +33,14 @@ class UpdateReply {
   const StatusLine& status() const { return status_; }
   // The reply names an executable newer than this program's.
   bool NamesNewerExecutable() const { return body_.newest_executable > 8; }
+  // All four items of the body were read (the last one maybe cut short).
+  bool HasAllItems() const { return items_ == 4; }
   // What is kept of the reply: everything from the status line's end on.
   const std::string& kept() const { return buffer_; }
 
  private:
-  void Append(std::string_view chunk);
+  // Appends what fits and returns the rest.
+  std::string_view Append(std::string_view chunk);
   std::optional<UpdateNotice> TakeStatusLine();
   void ScanBody();
 
@@ -45,4 +49,5 @@ class UpdateReply {
   bool full_ = false;  // bytes were dropped: nothing later may be kept
   StatusLine status_;
   VersionBody body_;
+  int items_ = 0;
 };

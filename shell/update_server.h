@@ -1,14 +1,19 @@
 #pragma once
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-// Where the update check asks, and how long it waits for a silent server.
+// Where the update check asks, how long it waits for a silent server, and
+// how long and how much it reads at most: a server that sends without end,
+// or a byte now and then, cannot keep the check alive. The reply is small.
 struct UpdateServer {
   std::string host;
   std::uint16_t port = 80;
   std::chrono::milliseconds timeout{30000};
+  std::chrono::milliseconds deadline{60000};  // for the whole reply
+  std::size_t max_bytes = 64 * 1024;
 };
 
 // The update server built into the program: host name from the build

@@ -90,7 +90,14 @@ std::vector<std::string> TableLines(const memtk::Control& c, const ImageNamer& i
   for (const memtk::ListRow& row : c.rows) {
     std::vector<std::string> line = row.texts;
     if (line.empty()) line.emplace_back();
-    if (row.image != tk::kNoImage && c.small_images) line[0] = "[" + image_name(row.image) + "] " + line[0];
+    if (row.image != tk::kNoImage && c.small_images) {
+      // Appending (rather than "[" + name) sidesteps a false -Wrestrict of GCC 12 at -O3.
+      std::string shown = "[";
+      shown += image_name(row.image);
+      shown += "] ";
+      shown += line[0];
+      line[0] = std::move(shown);
+    }
     width_count = std::max(width_count, line.size());
     cells.push_back(std::move(line));
   }

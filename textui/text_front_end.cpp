@@ -1,6 +1,8 @@
 #include "textui/text_front_end.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "backends/memory/memory_screen.h"
 #include "records/dex_data.h"
@@ -31,7 +33,7 @@ constexpr const char* kUsage =
     "  --help       show this text\n"
     "\n"
     "Exit status: 0 shown, 1 unknown Pokemon, 2 unknown tab, 3 bad arguments,\n"
-    "4 the program could not start.\n";
+    "4 no Pokemon data found or the program could not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
@@ -134,9 +136,18 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: the program could not start\n";
     return kExitNoStart;
   }
+  if (Index().empty()) {
+    // Whatever start-up said (a damaged file, say) explains the rest.
+    PrintNewMessageBoxes(out, printed);
+    std::error_code error;
+    err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
+        << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
+    return kExitNoStart;
+  }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);
     if (!id || !PickPokemon(*id)) {
+      PrintNewMessageBoxes(out, printed);
       err << "faunary-text: there is no Pokemon with the id or name \"" << *request.pokemon
           << "\"\n";
       return kExitUnknownPokemon;

@@ -656,8 +656,12 @@ int TabInsertItem(Window tabs, int position, std::string_view text, std::intptr_
 void TabSetCurSel(Window tabs, int position) {
   Node* node = LiveOfClass(tabs, WC_TABCONTROL);
   if (!node) return;
-  const bool valid = position >= 0 && static_cast<std::size_t>(position) < node->control.tabs.size();
-  node->control.tab_selection = valid ? position : -1;
+  // As the Windows control: a negative index selects none, an index past
+  // the tabs is ignored and the old selection stays.
+  if (position < 0)
+    node->control.tab_selection = -1;
+  else if (static_cast<std::size_t>(position) < node->control.tabs.size())
+    node->control.tab_selection = position;
 }
 
 int TabGetCurSel(Window tabs) {

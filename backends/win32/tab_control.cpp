@@ -15,7 +15,14 @@ int TabInsertItem(Window tabs, int position, std::string_view text, std::intptr_
       Send(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item)));
 }
 
-void TabSetCurSel(Window tabs, int position) { Send(tabs, TCM_SETCURSEL, static_cast<WPARAM>(position)); }
+// The control ignores an index past its tabs and keeps the old selection, so
+// a caller asking for a tab that is not there would see another one selected
+// (and clicking it would change nothing). Any such index selects none.
+void TabSetCurSel(Window tabs, int position) {
+  const auto count = static_cast<int>(Send(tabs, TCM_GETITEMCOUNT));
+  const int index = position >= 0 && position < count ? position : -1;
+  Send(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index));
+}
 
 int TabGetCurSel(Window tabs) { return static_cast<int>(Send(tabs, TCM_GETCURSEL)); }
 

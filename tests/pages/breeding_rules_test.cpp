@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BreedModeEntries, OfferTheOwnGenerationAndLaterOnes) {
   auto texts = [](std::int32_t g) {
     std::vector<std::string> out;
-    for (const auto& e : BreedModeEntries(g)) out.push_back(e.text + (":" + std::to_string(e.mode)));
+    for (const auto& e : BreedModeEntries(g)) out.push_back(std::string(e.text) + ':' + std::to_string(e.mode));
     return out;
   };
   using V = std::vector<std::string>;

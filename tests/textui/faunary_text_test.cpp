@@ -29,7 +29,7 @@ class FaunaryText : public testing::Test {
  protected:
   Outcome Start(const std::vector<std::string>& args) {
     std::string command = Quoted(FAUNARY_TEXT_PROGRAM);
-    for (const std::string& arg : args) command += " " + Quoted(arg);
+    for (const std::string& arg : args) command.append(" ").append(Quoted(arg));
     command += " >run.out 2>run.err";
     const int raw = std::system(command.c_str());
     Outcome run;
