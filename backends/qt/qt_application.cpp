@@ -1,0 +1,24 @@
+#include "backends/qt/qt_application.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace qttk {
+
+QFont ProgramFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(11);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+void SetUpApplication(QApplication& application) {
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  QApplication::setFont(ProgramFont());
+  // The program ends when its main window is destroyed, as on Windows.
+  application.setQuitOnLastWindowClosed(false);
+}
+
+tk::Instance ProgramInstance() { return tk::Instance{1}; }
+
+}  // namespace qttk

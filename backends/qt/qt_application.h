@@ -1,0 +1,23 @@
+#pragma once
+// What the native program sets up before the portable start-up runs: the
+// widget style, the font every control is given, the module instance.
+#include <QFont>
+
+#include "shell/toolkit.h"
+
+class QApplication;
+
+namespace qttk {
+
+// The font that stands for Windows' DEFAULT_GUI_FONT (MS Sans Serif 8, a
+// 13-pixel line): DejaVu Sans, which Debian installs with Qt's font
+// configuration, at a pixel size so that the program's texts fit the
+// controls laid out for that font.
+QFont ProgramFont();
+
+// Fusion style (the same metrics on every desktop), the program font.
+void SetUpApplication(QApplication& application);
+
+tk::Instance ProgramInstance();
+
+}  // namespace qttk
