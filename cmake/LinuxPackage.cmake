@@ -4,6 +4,7 @@
 #   /usr/share/faunary/data/ and faunary.dat   the read-only data set
 #   /usr/share/applications/faunary.desktop
 #   /usr/share/icons/hicolor/<n>x<n>/apps/faunary.png, made from the program's icon
+#   /usr/share/doc/faunary/readme.txt
 # The program finds the data set relative to its own folder
 # (shell/native_locations.h), so the tree works wherever it is unpacked.
 if(WIN32 OR NOT TARGET faunary_exe)
@@ -34,14 +35,16 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data DESTINATION share/faunary)
 install(FILES ${PROJECT_SOURCE_DIR}/faunary.dat DESTINATION share/faunary)
 install(FILES ${PROJECT_SOURCE_DIR}/tools/linux/faunary.desktop DESTINATION share/applications)
 install(DIRECTORY ${faunary_icon_dir}/hicolor DESTINATION share/icons)
+# The first-run message points users to readme.txt.
+install(FILES ${PROJECT_SOURCE_DIR}/tools/linux/readme.txt DESTINATION share/doc/faunary)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME faunary)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Faunary developers <faunary@faunary.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Offline Pokemon dex for the games of generations 1 to 4")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Faunary is an offline reference book for the Pokemon games of generations 1 to 4.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Faunary is an offline reference book for the Pokemon games of generations 1 to 4.
 For the Pokemon picked in a list it shows main facts, moves, breeding, wild
 locations, comparisons, calculators and the machine grids of each game.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
