@@ -8,6 +8,11 @@ namespace qttk {
 QFont ProgramFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(11);
+  if (qEnvironmentVariableIsSet("FAUNARY_FONT")) {  // TEMPORARY experiment
+    const QStringList parts = qEnvironmentVariable("FAUNARY_FONT").split(',');
+    font.setFamily(parts.value(0));
+    font.setPixelSize(parts.value(1).toInt());
+  }
   font.setStyleHint(QFont::SansSerif);
   return font;
 }

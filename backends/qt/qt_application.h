@@ -20,4 +20,8 @@ void SetUpApplication(QApplication& application);
 
 tk::Instance ProgramInstance();
 
+// Forgets the registered window classes, as a new process starts without
+// them (for tests that start the program more than once in one process).
+void ForgetWindowClasses();
+
 }  // namespace qttk

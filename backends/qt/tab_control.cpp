@@ -26,11 +26,14 @@ class TabControl : public QWidget {
   QTabBar* Bar() const { return bar_; }
   bool quiet_ = false;
 
- protected:
-  void resizeEvent(QResizeEvent*) override {
+  // The bar along the bottom (or top) edge, as high as its tabs need.
+  void LayOut() {
     const int height = bar_->sizeHint().height();
     bar_->setGeometry(0, bottom_ ? this->height() - height : 0, width(), height);
   }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { LayOut(); }
 
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
@@ -70,6 +73,7 @@ int TabInsertItem(Window window, int position, std::string_view text, std::intpt
   const int at = tabs->Bar()->insertTab(position, FromCp1252(text));
   tabs->Bar()->setTabData(at, QVariant::fromValue<qlonglong>(data));
   tabs->quiet_ = false;
+  tabs->LayOut();
   return at;
 }
 
