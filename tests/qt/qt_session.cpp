@@ -304,7 +304,8 @@ QtSession::Result QtSession::Execute(const Step& s) {
     std::string name = a.at(0);
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0) name.replace(name.size() - 4, 4, ".png");
     const std::string path = output_dir_ + "/" + name;
-    if (!main_->grab().save(QString::fromStdString(path))) return done("cannot write " + path);
+    QWidget* shown = dialog_ && dialog_->isVisible() ? dialog_.data() : main_.data();  // the dialog when one is open
+    if (!shown->grab().save(QString::fromStdString(path))) return done("cannot write " + path);
     std::printf("screenshot: %s\n", path.c_str());
     return done("");
   }
