@@ -10,9 +10,9 @@ class QApplication;
 namespace qttk {
 
 // The font that stands for Windows' DEFAULT_GUI_FONT (MS Sans Serif 8, a
-// 13-pixel line): DejaVu Sans Condensed at 11 pixels (Debian's
-// fonts-dejavu-extra), so that the program's texts fit the controls laid
-// out for that font. Sizes in pixels, as the controls' are.
+// 13-pixel line): DejaVu Sans Condensed at 11 pixels, 92% letter spacing
+// (Debian's fonts-dejavu-extra), so that the program's texts fit the
+// controls laid out for that font. Sizes in pixels, as the controls' are.
 QFont ProgramFont();
 
 // Fusion style (the same metrics on every desktop), the program font.

@@ -44,6 +44,8 @@ class TabControl : public QWidget {
     frame.shape = bar_->shape();
     frame.tabBarSize = bar_->sizeHint();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+    // The panel in the window's colour, the one the pages' statics fill themselves with.
+    painter.fillRect(frame.rect.adjusted(2, 2, -2, -2), palette().color(QPalette::Window));
   }
 
  private:
