@@ -137,6 +137,8 @@ tk::Window MakeControl(std::string_view class_name, std::string_view text, std::
     return {};
   }
   const tk::Window handle = AddNode(widget, node);
+  widget->setProperty("faunaryClass", QString::fromLatin1(class_name.data(), static_cast<qsizetype>(class_name.size())));
+  widget->setProperty("faunaryName", shown);
   widget->setGeometry(rect);
   if (node.kind == Kind::kEdit) tk::SetControlText(handle, text);
   if (style & WS_DISABLED) tk::EnableControl(handle, false);

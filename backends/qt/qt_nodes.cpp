@@ -31,6 +31,7 @@ tk::Window AddNode(QWidget* widget, const Node& node) {
   added.widget = widget;
   widget->setProperty("faunaryHandle", QVariant::fromValue<qulonglong>(handle.value));
   widget->setProperty("faunaryId", node.id);
+  widget->setProperty("faunaryStyle", static_cast<uint>(node.style));
   return handle;
 }
 

@@ -28,7 +28,9 @@ struct Node {
 };
 
 // Registers the widget and names its handle (kept as the widget's property
-// "faunaryHandle", with its id as "faunaryId", for tests that find controls).
+// "faunaryHandle", with its id as "faunaryId" and style as "faunaryStyle",
+// for tests that find controls; controls add their class as "faunaryClass"
+// and the window name they were made with as "faunaryName").
 tk::Window AddNode(QWidget* widget, const Node& node);
 // The live node of `window`, or null (never made, destroyed, or its widget gone).
 Node* NodeOf(tk::Window window);

@@ -5,7 +5,12 @@
 
 namespace qttk {
 
-StaticText::StaticText(QWidget* parent, bool centred) : QWidget(parent), centred_(centred) {}
+// Opaque, as a Windows static erases its rectangle first: where the layout
+// lets two statics overlap, the later one hides the end of the earlier.
+StaticText::StaticText(QWidget* parent, bool centred) : QWidget(parent), centred_(centred) {
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Window);
+}
 
 int StaticText::DrawFlags(bool centred) {
   const int align = centred ? Qt::AlignHCenter : Qt::AlignLeft;

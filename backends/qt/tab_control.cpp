@@ -26,11 +26,14 @@ class TabControl : public QWidget {
   QTabBar* Bar() const { return bar_; }
   bool quiet_ = false;
 
- protected:
-  void resizeEvent(QResizeEvent*) override {
+  // The bar along the bottom (or top) edge, as high as its tabs need.
+  void LayOut() {
     const int height = bar_->sizeHint().height();
     bar_->setGeometry(0, bottom_ ? this->height() - height : 0, width(), height);
   }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { LayOut(); }
 
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
@@ -41,6 +44,8 @@ class TabControl : public QWidget {
     frame.shape = bar_->shape();
     frame.tabBarSize = bar_->sizeHint();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+    // The panel in the window's colour, the one the pages' statics fill themselves with.
+    painter.fillRect(frame.rect.adjusted(2, 2, -2, -2), palette().color(QPalette::Window));
   }
 
  private:
@@ -70,6 +75,7 @@ int TabInsertItem(Window window, int position, std::string_view text, std::intpt
   const int at = tabs->Bar()->insertTab(position, FromCp1252(text));
   tabs->Bar()->setTabData(at, QVariant::fromValue<qlonglong>(data));
   tabs->quiet_ = false;
+  tabs->LayOut();
   return at;
 }
 

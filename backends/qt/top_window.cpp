@@ -10,6 +10,7 @@
 #include <string>
 
 #include "backends/qt/graphics.h"
+#include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
 #include "shell/win_constants.h"
 
@@ -41,6 +42,9 @@ LoopState& Loop() {
 }
 
 }  // namespace
+
+void ForgetWindowClasses() { Loop().classes.clear(); }
+
 }  // namespace qttk
 
 namespace tk {
