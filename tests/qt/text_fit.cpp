@@ -50,12 +50,22 @@ QString DoesNotFit(const QWidget* w) {
   return {};
 }
 
+QString TextKey(const QWidget* w) {
+  QString text;
+  if (auto* s = dynamic_cast<const qttk::StaticText*>(w)) text = s->Text();
+  else if (auto* e = qobject_cast<const QPlainTextEdit*>(w)) text = e->toPlainText();
+  else if (auto* b = qobject_cast<const QAbstractButton*>(w)) text = b->text();
+  else if (auto* c = qobject_cast<const QComboBox*>(w)) text = c->currentText();
+  return QStringLiteral("%1 %2x%3 %4").arg(w->metaObject()->className()).arg(w->width()).arg(w->height()).arg(text);
+}
+
 }  // namespace
 
 std::vector<std::string> TextsThatDoNotFit(QWidget* main_window, const std::vector<std::string>& allowed) {
   QTabBar* tabs = main_window->findChild<QTabBar*>();
   QListWidget* pokemon = main_window->findChild<QListWidget*>();
   std::map<std::string, Overflow> found;  // by control name and tab
+  std::map<QString, QString> measured;
   for (int tab = 0; tab < tabs->count(); ++tab) {
     tabs->setCurrentIndex(tab);
     for (int row = 0; row < pokemon->count(); ++row) {
@@ -63,7 +73,11 @@ std::vector<std::string> TextsThatDoNotFit(QWidget* main_window, const std::vect
       for (QObject* child : main_window->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || !qttk::HandleOf(w) || !w->isVisible()) continue;
-        const QString why = DoesNotFit(w);
+        // The same text in the same size of control is measured once.
+        const QString key = TextKey(w);
+        auto known = measured.find(key);
+        if (known == measured.end()) known = measured.emplace(key, DoesNotFit(w)).first;
+        const QString& why = known->second;
         if (why.isEmpty()) continue;
         const std::string name = w->property("faunaryName").toString().toStdString();
         Overflow& overflow = found[name + " on " + tabs->tabText(tab).toStdString()];
