@@ -11,7 +11,7 @@ if(WIN32 OR NOT TARGET faunary_exe)
   return()
 endif()
 
-set(FAUNARY_FONT_PACKAGE "fonts-dejavu-core" CACHE STRING "Debian package of the font the native program shows its texts in")
+set(FAUNARY_FONT_PACKAGE "fonts-dejavu-extra" CACHE STRING "Debian package of the font the native program shows its texts in (DejaVu Sans Condensed)")
 
 # The icon in the sizes desktops look for, written by a helper built for this machine.
 add_executable(faunary_icon_writer ${PROJECT_SOURCE_DIR}/tools/linux/write_icon_pngs.cpp)

@@ -78,7 +78,7 @@ def check_contents(deb, source_dir):
     if os.path.basename(deb) != f"faunary_{version}_{arch}.deb":
         problems.append(f"package file named {os.path.basename(deb)}")
     depends = output_of(["dpkg-deb", "-f", deb, "Depends"])
-    for needed in ("libqt6widgets6", "libtinyxml", "fonts-dejavu-core"):
+    for needed in ("libqt6widgets6", "libtinyxml", "fonts-dejavu-extra"):
         if needed not in depends:
             problems.append(f"Depends lacks {needed}: {depends.strip()}")
 
