@@ -161,9 +161,9 @@ def main():
     parser.add_argument("--source-dir", required=True, help="the repository, holding the data set")
     parser.add_argument("--timing", type=int, default=0)
     args = parser.parse_args()
-    for tool in ("cpack", "dpkg-deb", "dpkg-shlibdeps", "desktop-file-validate"):
+    for tool in ("cpack", "dpkg-deb", "dpkg-shlibdeps", "file", "desktop-file-validate"):
         if shutil.which(tool) is None:
-            return fail(f"'{tool}' is not installed (./dev setup installs dpkg-dev and desktop-file-utils)")
+            return fail(f"'{tool}' is not installed (./dev setup installs dpkg-dev, file and desktop-file-utils)")
 
     temp = tempfile.mkdtemp(prefix="faunary-deb-")
     try:
