@@ -71,7 +71,7 @@ def png_size(path):
 
 
 def check_contents(deb, source_dir):
-    """Problems with the package's name, files, dependencies, desktop entry and icons."""
+    """Problems with the package's name, dependencies and file list."""
     problems = []
     arch = output_of(["dpkg", "--print-architecture"]).strip()
     version = output_of(["dpkg-deb", "-f", deb, "Version"]).strip()
