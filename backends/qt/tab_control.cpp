@@ -20,11 +20,20 @@ class TabControl : public QWidget {
     bar_->setDrawBase(false);
     // A user's choice of tab (a click, the arrow keys); TabSetCurSel is quiet.
     connect(bar_, &QTabBar::currentChanged, this, [this](int) {
+      none_ = false;
       if (!quiet_) SendNotify(HandleOf(this), TCN_SELCHANGE);
+    });
+    // A tab bar always shows one tab as current; with none selected, a click
+    // on that one chooses it all the same.
+    connect(bar_, &QTabBar::tabBarClicked, this, [this](int index) {
+      if (!none_ || index != bar_->currentIndex()) return;
+      none_ = false;
+      SendNotify(HandleOf(this), TCN_SELCHANGE);
     });
   }
   QTabBar* Bar() const { return bar_; }
   bool quiet_ = false;
+  bool none_ = false;  // no tab selected (TabSetCurSel out of range)
 
   // The bar along the bottom (or top) edge, as high as its tabs need.
   void LayOut() {
@@ -82,14 +91,16 @@ int TabInsertItem(Window window, int position, std::string_view text, std::intpt
 void TabSetCurSel(Window window, int position) {
   TabControl* tabs = TabsOf(window);
   if (tabs == nullptr) return;
+  const bool valid = position >= 0 && position < tabs->Bar()->count();
   tabs->quiet_ = true;
-  tabs->Bar()->setCurrentIndex(position >= 0 && position < tabs->Bar()->count() ? position : -1);
+  if (valid) tabs->Bar()->setCurrentIndex(position);
   tabs->quiet_ = false;
+  tabs->none_ = !valid;
 }
 
 int TabGetCurSel(Window window) {
   const TabControl* tabs = TabsOf(window);
-  return tabs ? tabs->Bar()->currentIndex() : -1;
+  return tabs && !tabs->none_ ? tabs->Bar()->currentIndex() : -1;
 }
 
 bool TabGetItemData(Window window, int position, std::intptr_t& data) {
