@@ -1,5 +1,9 @@
 #include "shell/config.h"
 
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
 #include "records/pokemon_index.h"
 #include "records/xml_reader.h"
 #include "shell/config_writer.h"
@@ -26,12 +30,25 @@ DexSettings& Settings() {
   return settings;
 }
 
-void ResetSettings() { Settings() = DexSettings{}; }
+namespace {
+std::string& MutableConfigFilePath() {
+  static std::string path = kConfigFileName;
+  return path;
+}
+}  // namespace
+
+const std::string& ConfigFilePath() { return MutableConfigFilePath(); }
+void SetConfigFilePath(std::string path) { MutableConfigFilePath() = std::move(path); }
+
+void ResetSettings() {
+  Settings() = DexSettings{};
+  SetConfigFilePath(kConfigFileName);
+}
 
 void LoadConfig() {
   DexSettings& settings = Settings();
   XmlReader reader;
-  if (!reader.LoadDataFile(kConfigFileName, true)) {
+  if (!reader.LoadDataFile(ConfigFilePath(), true)) {
     // The main window does not exist yet: the message has no owner.
     tk::ShowMessageBox({}, kFirstRunText, "Faunary", MB_OK);
     settings = DexSettings{};
@@ -53,8 +70,14 @@ void SaveConfig() {
   if (settings.crtronload == 1) settings.crtrloadpick = CurrentId();
   if (settings.pageonload == 1) settings.pageloadpick = CurrentPageIndex();
 
+  // A settings file kept in a folder of its own (the native program's
+  // configuration folder) makes that folder the first time it is saved.
+  const std::filesystem::path folder = std::filesystem::path(ConfigFilePath()).parent_path();
+  std::error_code error;
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+
   ConfigWriter writer;
-  writer.Open(kConfigFileName);
+  writer.Open(ConfigFilePath());
   writer.BeginElement("options");
   writer.Attribute("version", 4);
   writer.IntElement("crtronload", AsUnsigned(settings.crtronload));

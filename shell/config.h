@@ -16,6 +16,10 @@ DexSettings& Settings();
 void ResetSettings();
 
 inline constexpr const char* kConfigFileName = "faunary.cfgx";
+// The settings file: kConfigFileName in the working directory, unless the
+// native program's entry point keeps it elsewhere. ResetSettings restores it.
+const std::string& ConfigFilePath();
+void SetConfigFilePath(std::string path);
 
 // Reads the settings (or shows the first-run message and takes the defaults)
 // and starts the update check when asked to.

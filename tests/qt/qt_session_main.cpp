@@ -1,0 +1,52 @@
+// faunary_qt_sessions <data-folder> <working-folder> <output-folder> <session-script>...
+// Copies data/ and faunary.dat of the data folder into a fresh working
+// folder and runs the session scripts there one after the other (a later
+// one sees the settings file an earlier one left). Exit 0 when every step
+// passed, 1 otherwise, 2 on bad usage.
+#include <QApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "backends/qt/qt_application.h"
+#include "qt_session.h"
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: faunary_qt_sessions <data-folder> <working-folder> <output-folder> <session>...\n");
+    return 2;
+  }
+  const fs::path data = fs::absolute(argv[1]), work = fs::absolute(argv[2]), output = fs::absolute(argv[3]);
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::create_directories(output);
+  fs::copy(data / "data", work / "data", fs::copy_options::recursive);
+  if (fs::exists(data / "faunary.dat")) fs::copy_file(data / "faunary.dat", work / "faunary.dat");
+
+  std::vector<fs::path> scripts;
+  for (int n = 4; n < argc; ++n) scripts.push_back(fs::absolute(argv[n]));
+
+  QApplication application(argc, argv);
+  qttk::SetUpApplication(application);
+  fs::current_path(work);
+  for (const fs::path& script : scripts) {
+    std::ifstream file(script, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    ParsedScenario parsed = ParseScenario(text.str());
+    if (!file || !parsed.error.empty()) {
+      std::fprintf(stderr, "%s: cannot read the script %s\n", script.c_str(), parsed.error.c_str());
+      return 2;
+    }
+    QtSession session(std::move(parsed.steps), output.string());
+    const bool passed = session.Run();
+    std::printf("%s: %s\n", script.c_str(), passed ? "PASSED" : "FAILED");
+    if (!passed) return 1;
+  }
+  return 0;
+}
