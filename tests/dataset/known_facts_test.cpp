@@ -22,7 +22,9 @@ class DataSetTest {
 
 std::string Text(const KeyedTable& table, int row) { return table.Row(row).text; }
 std::string Joined(const KeyedTable& table, int first, int second) {
-  return Text(table, first) + (second != 0 ? " / " + Text(table, second) : "");
+  std::string text = Text(table, first);
+  if (second != 0) text.append(" / ").append(Text(table, second));
+  return text;
 }
 std::string Number(std::int32_t n) { return std::to_string(n); }
 
@@ -71,13 +73,13 @@ const std::map<std::string, Field> kFields = {
     {"evolutions", [](const DexPokemon& p) {
        std::string text;
        for (const Evolution& e : p.evolutions)
-         text += (text.empty() ? "" : "; ") + MethodText(e) + " to " + e.evolvesto;
+         text.append(text.empty() ? "" : "; ").append(MethodText(e)).append(" to ").append(e.evolvesto);
        return text;
      }},
     {"first egg moves", [](const DexPokemon& p) {
        std::string names;
        for (std::size_t i = 0; i < p.breedmoves.size() && i < 3; ++i)
-         names += (i ? ", " : "") + Move(p.breedmoves[i].id).name;
+         names.append(i ? ", " : "").append(Move(p.breedmoves[i].id).name);
        return names;
      }},
     // chance% and times (1 day, 2 night, 4 morning) of the walking rows on Route 213
@@ -85,7 +87,7 @@ const std::map<std::string, Field> kFields = {
        std::string rows;
        for (const DexEncounter& e : p.locations[17])
          if (e.text == "213" && e.conditions < 8)
-           rows += " " + Number(e.chance) + "%/" + Number(e.conditions);
+           rows.append(" ").append(Number(e.chance)).append("%/").append(Number(e.conditions));
        return rows;
      }},
 };
