@@ -20,41 +20,6 @@ class BreedPage : public testing::Test {
   FaunaryFixture app{"pages-basic"};
 };
 
-TEST_F(BreedPage, MakesFourControlsInOrder) {
-  struct Expected {
-    const char* class_name;
-    const char* window_name;
-    int id;
-    std::uint32_t style;
-    tk::Rect rect;
-  };
-  const Expected expected[] = {
-      {"EDIT", "crtrbrdgrpid", 151, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, {10, 10, 260, 25}},
-      {"STATIC", "crtrbrdnamid", 152, WS_CHILD | WS_VISIBLE, {10, 25, 610, 175}},
-      {"SysListView32", "crtrlsvmovid", 153,
-       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT | LVS_SINGLESEL |
-           LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER,
-       {10, 180, 610, 480}},
-      {"COMBOBOX", "crtrBreedMode", 154, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
-       {10, 500, 160, 650}},
-  };
-  std::vector<int> page_ids;
-  for (const memtk::Control* c : memtk::Controls())
-    if (c->id >= 151 && c->id <= 154) page_ids.push_back(c->id);
-  EXPECT_EQ(page_ids, (std::vector<int>{151, 152, 153, 154}));
-  for (const Expected& e : expected) {
-    const memtk::Control& c = Live(e.id);
-    EXPECT_EQ(c.class_name, e.class_name);
-    EXPECT_EQ(c.window_name, e.window_name);
-    EXPECT_EQ(c.style, e.style) << e.window_name;
-    EXPECT_EQ(c.rect, e.rect) << e.window_name;
-    EXPECT_EQ(c.font, SharedFont()) << e.window_name;
-  }
-  EXPECT_EQ(Live(kEggMoves).small_images, TypeIconList());
-  EXPECT_EQ(ColumnsOf(kEggMoves), (Columns{{"Move name", 100}, {"How to get the move", 400}}));
-  EXPECT_GE(Live(kGeneration).invalidations, 1);
-}
-
 TEST_F(BreedPage, StartsWithGeneration4ForAGeneration1Pokemon) {
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding groups: Monster and Grass");
   EXPECT_EQ(memtk::TextOf(kPartners), kBulbasaurGen4Partners);
@@ -134,13 +99,6 @@ TEST_F(BreedPage, Generation3ChoiceGivesWayToGeneration4ForAGeneration4Pokemon) 
   EXPECT_EQ(memtk::TextOf(kPartners), "Turtwig breeds with: " + kBulbasaurGen4Partners.substr(23));
 }
 
-TEST_F(BreedPage, SwitchingTabsBackStartsAgainWithGeneration4) {
-  app.PickEntry(kGeneration, "Generation 2");
-  app.SelectTab("Attacks");
-  app.SelectTab("Breeding");
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-}
-
 TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   app.PickPokemon("Caterpie");
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding group: Bug");
@@ -190,15 +148,6 @@ TEST_F(BreedPage, DoubleClickOpensTheSelectedEggMove) {
   ASSERT_EQ(memtk::DialogsRun().size(), 1u);
   EXPECT_EQ(memtk::DialogsRun()[0].template_id, 320);
   EXPECT_TRUE(app.MessageBoxes().empty());
-}
-
-TEST_F(BreedPage, DoubleClickWithoutASelectedRowSaysSo) {
-  memtk::SendNotify(kEggMoves, NM_DBLCLK);
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  EXPECT_EQ(app.MessageBoxes()[0].text, "Could not retrieve selected item");
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Movepage - send_message");
-  EXPECT_EQ(app.MessageBoxes()[0].owner, MainWindow());
-  EXPECT_TRUE(memtk::DialogsRun().empty());
 }
 
 }  // namespace

@@ -25,32 +25,6 @@ class LocsPage : public testing::Test {
   FaunaryFixture app{"pages-basic"};
 };
 
-TEST_F(LocsPage, MakesLabelVersionListAndEncounterList) {
-  const memtk::Control& label = Live(311);
-  EXPECT_EQ(label.class_name, "STATIC");
-  EXPECT_EQ(label.window_name, "loctxtstc");
-  EXPECT_EQ(label.text, "Version");
-  EXPECT_EQ(label.rect, (tk::Rect{10, 10, 85, 25}));
-  EXPECT_EQ(label.font, SharedFont());
-
-  const memtk::Control& versions = Live(kVersions);
-  EXPECT_EQ(versions.class_name, "COMBOBOX");
-  EXPECT_EQ(versions.window_name, "verbox");
-  EXPECT_EQ(versions.style,
-            WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP);
-  EXPECT_EQ(versions.rect, (tk::Rect{90, 10, 190, 185}));
-  EXPECT_EQ(versions.font, tk::StockGuiFont());
-
-  const memtk::Control& list = Live(kEncounters);
-  EXPECT_EQ(list.class_name, "SysListView32");
-  EXPECT_EQ(list.window_name, "crtrlsvlocid");
-  EXPECT_EQ(list.style, WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | WS_VSCROLL);
-  EXPECT_EQ(list.rect, (tk::Rect{10, 35, 550, 460}));
-  EXPECT_EQ(list.font, tk::Font{});
-  EXPECT_EQ(ColumnsOf(kEncounters),
-            (Columns{{"Location", 250}, {"Levels", 75}, {"Time", 100}, {"Chance", 75}}));
-}
-
 TEST_F(LocsPage, Generation1ListsEveryVersionAndStartsWithRed) {
   const auto gen2 = Joined({"Gold", "Silver", "Crystal"}, kGen3Versions);
   EXPECT_EQ(EntryTexts(kVersions), Joined({"Red", "Blue", "Yellow"}, gen2));

@@ -1,7 +1,6 @@
 // The "&Evolution" summary: the family walked two stages deep.
 #include <gtest/gtest.h>
 
-#include "pages/evolution_summary.h"
 #include "support/faunary_fixture.h"
 
 namespace {
@@ -72,28 +71,4 @@ TEST_F(EvolutionSummary, DataErrorsShowTheMethodTextAndEmptyNames) {
   EXPECT_EQ(Summary().text, "Glitch to \n\n() or to \n\nCaterpie(Level up at day while holding an Oval Stone)");
 }
 
-TEST(EvolutionMethodTextTest, FillsThePlaceholdersOfEachKindOfMethod) {
-  FaunaryFixture app{"shell"};
-  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 12, 0));
-  ASSERT_TRUE(app.Start());
-  const struct {
-    Evolution evolution;
-    const char* text;
-  } cases[] = {
-      {{1, 30, "2"}, "Level 30"},
-      {{1, -5, "2"}, "Level -5"},
-      {{2, 2, "2"}, "Use a Fire Stone"},
-      {{2, 0, "2"}, "Use a Thunder Stone"},
-      {{5, 0, "2"}, "Level up at night while holding a Dusk Stone"},
-      {{3, 4, "2"}, "Trade"},
-      {{4, 0, "2"}, "High friendship {param}"},
-      // Positions outside the method's parameters show the text as it stands.
-      {{2, 3, "2"}, "Use a {param}"},
-      {{2, -1, "2"}, "Use a {param}"},
-      {{2, 2147483647, "2"}, "Use a {param}"},
-      {{42, 0, "2"}, ""},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(EvolutionMethodText(c.evolution), c.text) << c.evolution.evomethod << "/" << c.evolution.evoparam;
-}
 }  // namespace
