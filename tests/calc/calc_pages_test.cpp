@@ -59,17 +59,38 @@ TEST(ComparisonsPage, BarsFollowTheModelForAnyChoice) {
   const int bitmaps = memtk::LiveBitmapCount();
   std::vector<int> boxes{1, 2, 0, 0};  // as the page starts
   int current = 1, category = 0;
-  std::mt19937 random(13);
-  for (int round = 0; round < 150; ++round) {
+  const auto expect_model = [&](const std::string& step) {
     std::vector<int> shown;
     for (int k = 1; k <= 5; ++k) {
       const memtk::Control* bar = app.Find("crtrbar" + std::to_string(k));
       ASSERT_NE(bar, nullptr);
       shown.push_back(bar->rect.right - bar->rect.left);
     }
-    ASSERT_EQ(shown, ModelBars(boxes, current, category)) << "round " << round << " " << categories[category];
+    ASSERT_EQ(shown, ModelBars(boxes, current, category)) << step << " " << categories[category];
     EXPECT_EQ(app.TextOf(186), model::kMons[current].name);
     EXPECT_EQ(memtk::LiveBitmapCount(), bitmaps);
+  };
+  // Every pair of the current Pokemon and a first box's choice, in every category.
+  boxes = {0, 0, 0, 0};
+  app.PickEntry(188, "None");
+  for (category = 0; category < 8; ++category) {
+    app.PickEntry(191, categories[category]);
+    for (current = 0; current < 13; ++current) {
+      app.PickPokemon(model::kMons[current].name);
+      for (boxes[0] = 0; boxes[0] < 16; ++boxes[0]) {
+        app.PickEntry(187, entries.at(static_cast<std::size_t>(boxes[0])));
+        expect_model("sweep");
+        if (HasFatalFailure()) return;
+      }
+    }
+  }
+  category = 7;  // as the sweep left them
+  current = 12;
+  boxes[0] = 15;
+  std::mt19937 random(13);
+  for (int round = 0; round < 150; ++round) {
+    expect_model("round " + std::to_string(round));
+    if (HasFatalFailure()) return;
     switch (model::Pick(random, 3)) {
       case 0: app.PickPokemon(model::kMons[current = model::Pick(random, 13)].name); break;
       case 1: app.PickEntry(191, categories[category = model::Pick(random, 8)]); break;

@@ -32,6 +32,17 @@ TEST_P(DexEntriesOf, ShowOnlyTheVersionsSinceItsGeneration) {
 INSTANTIATE_TEST_SUITE_P(
     Generations, DexEntriesOf,
     testing::Values(
+        // Generation 1: every version; an empty entry leaves the bare label.
+        EntryCase{"Bulbasaur",
+                  {"Green: Fixture text one for Green.", "Red: Fixture text two for Red.",
+                   "Yellow: Fixture text three for Yellow.", "Stadium 1: Fixture text four for Stadium.",
+                   "Gold: Fixture text five for Gold.", "Silver: Fixture text six for Silver.",
+                   "Crystal: ", "Ruby: Fixture text eight for Ruby.",
+                   "Sapphire: Fixture text nine for Sapphire.", "FireRed: Fixture text ten for FireRed.",
+                   "LeafGreen: Fixture text eleven for LeafGreen.",
+                   "Emerald: Fixture text twelve for Emerald.",
+                   "Diamond: Fixture text thirteen for Diamond.",
+                   "Pearl: Fixture text fourteen for Pearl."}},
         // Generation 2: its Green text is never shown.
         EntryCase{"Chikorita",
                   {"Green: Not available", "Red: Not available", "Yellow: Not available",
