@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "pages/move_details.h"
 #include "pages/page_view.h"
 #include "shell/shell_state.h"
 
@@ -136,20 +135,6 @@ TEST_F(MovePage, CloseBoxEndsTheDialogButEscapeDoesNot) {
   app.DoubleClickRow(kMoveListId, 0);
   EXPECT_TRUE(open_after_escape);
   EXPECT_TRUE(ended_by_close_box);
-}
-
-TEST_F(MovePage, DetailsOfAnIdTheTableLacksShowEmptyTextsAndFirstRows) {
-  DialogTexts shown;
-  app.OnNextDialog([&](memtk::Dialog& d) { shown = ReadDialog(d, kDetailIds); d.Click(IDOK); });
-  ShowMoveDetails(4242);
-  EXPECT_EQ(shown, (DialogTexts{"",
-                                {{321, ""}, {322, "Type: ???"}, {323, "Attack Type: None"},
-                                 {324, "Power: 0"}, {325, "PP: 0"}, {326, "Accuracy: 0%"},
-                                 {327, "Number affected: 0"}, {328, "Effect accuracy: 0%"},
-                                 {329, "Plain damage."}, {330, "Contest Type: None"},
-                                 {331, "Appeal: 0"}, {332, "Jam: 0"}, {333, "No contest effect."},
-                                 {334, "Super Contest Appeal: 0"}, {335, "No contest effect."},
-                                 {1, "Done"}}}));
 }
 
 }  // namespace

@@ -137,15 +137,6 @@ TEST(UpdateCheck, NeverLooksUpANameUnderInvalid) {
   for (const auto& [host, reserved] : names) EXPECT_EQ(IsReservedInvalidName(host), reserved) << host;
 }
 
-TEST(UpdateCheck, MessagesBelongToTheMainWindowOnceItExists) {
-  UpdateScreen messages;
-  SetMainWindow(tk::Window{7});
-  ScriptedServer server({"HTTP/1.1 500 Internal Server Error\r\n\r\n"});
-  RunUpdateCheck(Local(server.port()));
-  ASSERT_EQ(memtk::MessageBoxes().size(), 1u);
-  EXPECT_EQ(memtk::MessageBoxes()[0].owner, tk::Window{7});
-}
-
 // With the default build settings a user who switches checks on is told the
 // name does not resolve, and nothing is sent anywhere.
 TEST(UpdateCheck, ShippedServerUsesPort80AndByDefaultAReservedName) {
