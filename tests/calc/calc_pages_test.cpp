@@ -15,8 +15,10 @@ TEST(CalculationsPage, EachButtonOpensItsCalculator) {
       {201, "Stats (gen 1-2)", 203, "Calculate stats"},    {202, "Catching Chance", 204, "Calculate Catching chance"},
       {203, "Experience Gained", 205, "Experience Gained"}, {204, "Experience Needed", 290, "Experience Needed"},
       {205, "Stats (gen 3-4)", 206, "Calculate stats"}};
-  for (const auto& [id, text, dialog, title] : buttons) {
+  for (const auto& [id, text, template_id, title_text] : buttons) {
     EXPECT_EQ(app.TextOf(id), text);
+    const int dialog = template_id;
+    const std::string title = title_text;
     app.Calculate(id, [&](memtk::Dialog& d) {
       EXPECT_EQ(d.TemplateId(), dialog);
       EXPECT_EQ(d.Title(), title);
