@@ -120,14 +120,10 @@ struct Cell {
 // RSEFRLG TM06 HM08 MT01 MT33; DP TM06 TM51 TM92 TM93 TM96 HM01 HM08.
 const Cell kCells[] = {
     {"RBY TMs", 211, "TM1 - Mega Punch", false, "Mega Punch"}, {"RBY TMs", 213, "TM3 - ", true, ""},
-    {"RBY TMs", 260, "TM50 - Substitute", true, "Substitute"}, {"RBY TMs", 265, "HM5 - Flash", true, "Flash"},
-    {"GSC TMs", 266, "HM6 - Whirlpool", false, "Whirlpool"},   {"GSC TMs", 267, "HM7 - Waterfall", true, "Waterfall"},
-    {"GSC TMs", 268, "CM1 - Flamethrower", true, "Flamethrower"}, {"GSC TMs", 269, "CM2 - Thunderbolt", false, "Thunderbolt"},
-    {"RSEFRLG TMs", 265, "HM5 - Flash", false, "Flash"},       {"RSEFRLG TMs", 268, "HM8 - Dive", true, "Dive"},
-    {"RSEFRLG TMs", 271, "Tutor Body Slam", true, "Body Slam"}, {"RSEFRLG TMs", 303, "Tutor ", true, ""},
+    {"RBY TMs", 265, "HM5 - Flash", true, "Flash"},           {"GSC TMs", 268, "CM1 - Flamethrower", true, "Flamethrower"},
+    {"RSEFRLG TMs", 268, "HM8 - Dive", true, "Dive"},         {"RSEFRLG TMs", 271, "Tutor Body Slam", true, "Body Slam"},
     {"DP TMs 1", 260, "TM50 - Overheat", false, "Overheat"},   {"DP TMs 2", 211, "TM51 - Roost", true, "Roost"},
-    {"DP TMs 2", 252, "TM92 - Trick Room", true, "Trick Room"}, {"DP TMs 2", 265, "HM5 - Defog", false, "Defog"},
-    {"DP TMs 2", 268, "HM8 - Rock Climb", true, "Rock Climb"},  {"DP TMs 2", 274, "Tutor Draco Meteor", true, "Draco Meteor"},
+    {"DP TMs 2", 265, "HM5 - Defog", false, "Defog"},         {"DP TMs 2", 274, "Tutor Draco Meteor", true, "Draco Meteor"},
 };
 
 TEST(MachinePages, CellsNameTheirMachineGreyByTheFlagsAndOpenTheMove) {

@@ -41,15 +41,6 @@ TEST(StatFormulas, MatchTheGamesForEveryLevelValueAndEffort) {
       }
 }
 
-TEST(StatFormulas, AnUnknownPersonalityIsReportedAndGivesZero) {
-  CalcApp app;
-  app.Open("Mew", "Main");
-  EXPECT_EQ(CalcStatGen34(100, 100, 31, 255, false, 3), 0);
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  EXPECT_EQ(app.MessageBoxes()[0].text, "Invalid nature");
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Huh?");
-}
-
 TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
   CalcApp app;
   app.Open("Bulbasaur", "Calculations");

@@ -20,50 +20,28 @@ class BreedPage : public testing::Test {
   FaunaryFixture app{"pages-basic"};
 };
 
-TEST_F(BreedPage, StartsWithGeneration4ForAGeneration1Pokemon) {
+// A generation 1 Pokemon offers every generation and starts on the newest.
+TEST_F(BreedPage, EachGenerationListsItsPartnersAndEggMoves) {
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding groups: Monster and Grass");
-  EXPECT_EQ(memtk::TextOf(kPartners), kBulbasaurGen4Partners);
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
   EXPECT_EQ(EntryData(kGeneration), (std::vector<std::intptr_t>{1, 2, 3}));
   EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-  // Skull Bash and Magical Leaf have no generation 4 way.
-  EXPECT_EQ(RowTexts(kEggMoves), (Rows{{"Charm", "Fixture way: breed in Sinnoh."},
-                                       {"Light Screen", "Fixture way: a Sinnoh parent."}}));
   EXPECT_EQ(RowImages(kEggMoves), (std::vector<int>{1, 12}));
   EXPECT_EQ(RowData(kEggMoves), (std::vector<std::intptr_t>{20, 21}));
+  const std::tuple<const char*, std::string, Rows> cases[] = {
+      {"Generation 4", kBulbasaurGen4Partners,  // Skull Bash and Magical Leaf have no generation 4 way
+       {{"Charm", "Fixture way: breed in Sinnoh."}, {"Light Screen", "Fixture way: a Sinnoh parent."}}},
+      {"Generation 2", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur",
+       {{"Light Screen", "Fixture way: a Johto parent."}, {"Skull Bash", "Fixture way: only in Johto."}}},
+      {"Generation 3", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur, Treecko",
+       {{"Charm", "Fixture way: breed with a Cute parent."}, {"Light Screen", "Fixture way: a Hoenn parent."},
+        {"Magical Leaf", "Fixture way: Hoenn leaf."}}}};
+  for (const auto& [generation, partners, egg_moves] : cases) {
+    app.PickEntry(kGeneration, generation);
+    EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
+    EXPECT_EQ(memtk::TextOf(kPartners), partners) << generation;
+    EXPECT_EQ(RowTexts(kEggMoves), egg_moves) << generation;
+  }
 }
-
-struct GenerationCase {
-  const char* generation;
-  std::string partners;
-  Rows egg_moves;
-};
-void PrintTo(const GenerationCase& g, std::ostream* os) { *os << g.generation; }
-
-class BreedPageGeneration : public BreedPage, public testing::WithParamInterface<GenerationCase> {};
-
-TEST_P(BreedPageGeneration, ListsPartnersAndEggMovesOfThatGeneration) {
-  app.PickEntry(kGeneration, GetParam().generation);
-  EXPECT_EQ(SelectedEntry(kGeneration), GetParam().generation);
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
-  EXPECT_EQ(memtk::TextOf(kPartners), GetParam().partners);
-  EXPECT_EQ(RowTexts(kEggMoves), GetParam().egg_moves);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Generations, BreedPageGeneration,
-    testing::Values(
-        GenerationCase{"Generation 2", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur",
-                       {{"Light Screen", "Fixture way: a Johto parent."},
-                        {"Skull Bash", "Fixture way: only in Johto."}}},
-        GenerationCase{"Generation 3",
-                       "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur, Treecko",
-                       {{"Charm", "Fixture way: breed with a Cute parent."},
-                        {"Light Screen", "Fixture way: a Hoenn parent."},
-                        {"Magical Leaf", "Fixture way: Hoenn leaf."}}},
-        GenerationCase{"Generation 4", kBulbasaurGen4Partners,
-                       {{"Charm", "Fixture way: breed in Sinnoh."},
-                        {"Light Screen", "Fixture way: a Sinnoh parent."}}}));
 
 TEST_F(BreedPage, ChosenGenerationCarriesOverWhileTheNewPokemonOffersIt) {
   app.PickEntry(kGeneration, "Generation 2");
@@ -111,29 +89,20 @@ TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   EXPECT_TRUE(memtk::DialogsRun().empty());
 }
 
-struct NoPartnersCase {
-  const char* pokemon;
-  const char* group_line;
-};
-void PrintTo(const NoPartnersCase& n, std::ostream* os) { *os << n.pokemon; }
-
-class BreedPageWithoutPartners : public BreedPage,
-                                 public testing::WithParamInterface<NoPartnersCase> {};
-
-TEST_P(BreedPageWithoutPartners, ShowOnlyTheGroupAndKeepTheGenerationList) {
+// Groups 14 to 16 breed with nobody but Ditto; the generation chosen stays.
+TEST_F(BreedPage, WithoutPartnersOnlyTheGroupShows) {
   app.PickEntry(kGeneration, "Generation 2");
-  app.PickPokemon(GetParam().pokemon);
-  EXPECT_EQ(memtk::TextOf(kGroupLine), GetParam().group_line);
-  EXPECT_EQ(memtk::TextOf(kPartners), "");
-  EXPECT_TRUE(RowTexts(kEggMoves).empty());
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2");
+  for (const auto& [pokemon, group_line] : std::vector<std::pair<const char*, const char*>>{
+           {"Magnemite", "Breeding groups: Genderless and Mineral"},
+           {"Ditto", "Breeding group: Ditto"},
+           {"Togepi", "Breeding group: No Eggs"}}) {
+    app.PickPokemon(pokemon);
+    EXPECT_EQ(memtk::TextOf(kGroupLine), group_line);
+    EXPECT_EQ(memtk::TextOf(kPartners), "") << pokemon;
+    EXPECT_TRUE(RowTexts(kEggMoves).empty()) << pokemon;
+    EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2") << pokemon;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Groups14To16, BreedPageWithoutPartners,
-                         testing::Values(NoPartnersCase{"Magnemite", "Breeding groups: Genderless and Mineral"},
-                                         NoPartnersCase{"Ditto", "Breeding group: Ditto"},
-                                         NoPartnersCase{"Togepi", "Breeding group: No Eggs"}));
 
 TEST_F(BreedPage, DoubleClickOpensTheSelectedEggMove) {
   std::string title, accuracy;

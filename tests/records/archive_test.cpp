@@ -84,37 +84,4 @@ TEST(ArchiveFallback, ReplacesWhatTheDiskCannotGiveAndReportsOnlyWhenAsked) {
   }
 }
 
-TEST(ArchiveFallback, ArchiveIsReadAfreshOnEveryLoad) {
-  TempWorkdir dir;
-  XmlReader r;
-  for (const char* root : {"first", "second"}) {
-    dir.Write("faunary.dat", ArchiveRecord("data/a.xml", "<" + std::string(root) + "/>"));
-    ASSERT_TRUE(r.LoadDataFile("data/a.xml", false));
-    EXPECT_EQ(r.CurrentName(), root);
-  }
-}
-
-TEST(XmlReader, AnswersDefaultsForAnythingMissingAndWalksOnlyItsItems) {
-  ReportCapture reports;
-  TempWorkdir dir;
-  dir.Write("data/a.xml", R"(<root a="12abc" neg=" -3"><n>12abc</n><x>abc</x>
-      <split>one<!-- c -->two<b>inner</b>three</split><twice>first</twice><twice>second</twice>
-      <moves><move>1</move><other/><move>2</move></moves><after>9</after></root>)");
-  XmlReader r;
-  ASSERT_TRUE(r.LoadDataFile("data/a.xml", false));
-  EXPECT_EQ(std::make_tuple(r.ChildInt("n"), r.ChildInt("x"), r.ChildInt("absent"), r.AttributeInt("a"),
-                            r.AttributeInt("neg")),
-            std::make_tuple(12, 0, 0, 12, -3));
-  EXPECT_EQ(r.ChildText("split"), "onetwothree");
-  EXPECT_EQ(r.ChildText("twice"), "first");
-  EXPECT_EQ(r.Attribute("absent") + r.ChildText("absent"), "");
-  EXPECT_FALSE(r.HasChild("Twice"));
-  int items = 0;
-  r.ForEachItem("moves", "move", [&] { items += r.CurrentName() == "move"; });
-  r.ForEachItem("absent", "move", [&] { ++items; });
-  EXPECT_EQ(items, 2);
-  EXPECT_EQ(r.ChildInt("after"), 9) << "back at the parent";
-  EXPECT_TRUE(reports.all().empty());
-}
-
 }  // namespace
