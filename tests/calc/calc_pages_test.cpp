@@ -8,27 +8,6 @@
 
 namespace {
 
-TEST(CalculationsPage, EachButtonOpensItsCalculator) {
-  CalcApp app;
-  app.Open("Bulbasaur", "Calculations");
-  const std::tuple<int, const char*, int, const char*> buttons[] = {
-      {201, "Stats (gen 1-2)", 203, "Calculate stats"},    {202, "Catching Chance", 204, "Calculate Catching chance"},
-      {203, "Experience Gained", 205, "Experience Gained"}, {204, "Experience Needed", 290, "Experience Needed"},
-      {205, "Stats (gen 3-4)", 206, "Calculate stats"}};
-  for (const auto& [id, text, template_id, title_text] : buttons) {
-    EXPECT_EQ(app.TextOf(id), text);
-    const int dialog = template_id;
-    const std::string title = title_text;
-    app.Calculate(id, [&](memtk::Dialog& d) {
-      EXPECT_EQ(d.TemplateId(), dialog);
-      EXPECT_EQ(d.Title(), title);
-      d.PressEscape();
-    });
-  }
-  app.SelectTab("Main");
-  EXPECT_EQ(app.Find(201), nullptr);
-}
-
 // What the model gives for one choice of the four boxes (0 None, 1 Lowest,
 // 2 Highest, 3 on the Pokemon in list order) and the current Pokemon.
 std::vector<int> ModelBars(const std::vector<int>& boxes, int current, int category) {
