@@ -27,11 +27,14 @@ std::string Percent(std::int32_t value) {
 
 std::string Signed(std::int32_t value) { return std::to_string(value); }
 
+// Weight classes run from 1 (lightest) to 5 (409.6 kg and more); as in the
+// games, the heaviest class adds 40.
 std::int32_t HeavyBallRate(std::int32_t rate, std::int32_t weight_class) {
   switch (weight_class) {
     case 2: return rate;
     case 3: return Add32(rate, 20);
     case 4: return Add32(rate, 30);
+    case 5: return Add32(rate, 40);
     default: return std::max(Sub32(rate, 20), 0);
   }
 }

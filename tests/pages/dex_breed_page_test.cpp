@@ -20,85 +20,28 @@ class BreedPage : public testing::Test {
   FaunaryFixture app{"pages-basic"};
 };
 
-TEST_F(BreedPage, MakesFourControlsInOrder) {
-  struct Expected {
-    const char* class_name;
-    const char* window_name;
-    int id;
-    std::uint32_t style;
-    tk::Rect rect;
-  };
-  const Expected expected[] = {
-      {"EDIT", "crtrbrdgrpid", 151, WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, {10, 10, 260, 25}},
-      {"STATIC", "crtrbrdnamid", 152, WS_CHILD | WS_VISIBLE, {10, 25, 610, 175}},
-      {"SysListView32", "crtrlsvmovid", 153,
-       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT | LVS_SINGLESEL |
-           LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER,
-       {10, 180, 610, 480}},
-      {"COMBOBOX", "crtrBreedMode", 154, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
-       {10, 500, 160, 650}},
-  };
-  std::vector<int> page_ids;
-  for (const memtk::Control* c : memtk::Controls())
-    if (c->id >= 151 && c->id <= 154) page_ids.push_back(c->id);
-  EXPECT_EQ(page_ids, (std::vector<int>{151, 152, 153, 154}));
-  for (const Expected& e : expected) {
-    const memtk::Control& c = Live(e.id);
-    EXPECT_EQ(c.class_name, e.class_name);
-    EXPECT_EQ(c.window_name, e.window_name);
-    EXPECT_EQ(c.style, e.style) << e.window_name;
-    EXPECT_EQ(c.rect, e.rect) << e.window_name;
-    EXPECT_EQ(c.font, SharedFont()) << e.window_name;
-  }
-  EXPECT_EQ(Live(kEggMoves).small_images, TypeIconList());
-  EXPECT_EQ(ColumnsOf(kEggMoves), (Columns{{"Move name", 100}, {"How to get the move", 400}}));
-  EXPECT_GE(Live(kGeneration).invalidations, 1);
-}
-
-TEST_F(BreedPage, StartsWithGeneration4ForAGeneration1Pokemon) {
+// A generation 1 Pokemon offers every generation and starts on the newest.
+TEST_F(BreedPage, EachGenerationListsItsPartnersAndEggMoves) {
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding groups: Monster and Grass");
-  EXPECT_EQ(memtk::TextOf(kPartners), kBulbasaurGen4Partners);
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
   EXPECT_EQ(EntryData(kGeneration), (std::vector<std::intptr_t>{1, 2, 3}));
   EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-  // Skull Bash and Magical Leaf have no generation 4 way.
-  EXPECT_EQ(RowTexts(kEggMoves), (Rows{{"Charm", "Fixture way: breed in Sinnoh."},
-                                       {"Light Screen", "Fixture way: a Sinnoh parent."}}));
   EXPECT_EQ(RowImages(kEggMoves), (std::vector<int>{1, 12}));
   EXPECT_EQ(RowData(kEggMoves), (std::vector<std::intptr_t>{20, 21}));
+  const std::tuple<const char*, std::string, Rows> cases[] = {
+      {"Generation 4", kBulbasaurGen4Partners,  // Skull Bash and Magical Leaf have no generation 4 way
+       {{"Charm", "Fixture way: breed in Sinnoh."}, {"Light Screen", "Fixture way: a Sinnoh parent."}}},
+      {"Generation 2", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur",
+       {{"Light Screen", "Fixture way: a Johto parent."}, {"Skull Bash", "Fixture way: only in Johto."}}},
+      {"Generation 3", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur, Treecko",
+       {{"Charm", "Fixture way: breed with a Cute parent."}, {"Light Screen", "Fixture way: a Hoenn parent."},
+        {"Magical Leaf", "Fixture way: Hoenn leaf."}}}};
+  for (const auto& [generation, partners, egg_moves] : cases) {
+    app.PickEntry(kGeneration, generation);
+    EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
+    EXPECT_EQ(memtk::TextOf(kPartners), partners) << generation;
+    EXPECT_EQ(RowTexts(kEggMoves), egg_moves) << generation;
+  }
 }
-
-struct GenerationCase {
-  const char* generation;
-  std::string partners;
-  Rows egg_moves;
-};
-void PrintTo(const GenerationCase& g, std::ostream* os) { *os << g.generation; }
-
-class BreedPageGeneration : public BreedPage, public testing::WithParamInterface<GenerationCase> {};
-
-TEST_P(BreedPageGeneration, ListsPartnersAndEggMovesOfThatGeneration) {
-  app.PickEntry(kGeneration, GetParam().generation);
-  EXPECT_EQ(SelectedEntry(kGeneration), GetParam().generation);
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
-  EXPECT_EQ(memtk::TextOf(kPartners), GetParam().partners);
-  EXPECT_EQ(RowTexts(kEggMoves), GetParam().egg_moves);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Generations, BreedPageGeneration,
-    testing::Values(
-        GenerationCase{"Generation 2", "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur",
-                       {{"Light Screen", "Fixture way: a Johto parent."},
-                        {"Skull Bash", "Fixture way: only in Johto."}}},
-        GenerationCase{"Generation 3",
-                       "Bulbasaur breeds with: Bulbasaur, Ditto, Chikorita, Ivysaur, Treecko",
-                       {{"Charm", "Fixture way: breed with a Cute parent."},
-                        {"Light Screen", "Fixture way: a Hoenn parent."},
-                        {"Magical Leaf", "Fixture way: Hoenn leaf."}}},
-        GenerationCase{"Generation 4", kBulbasaurGen4Partners,
-                       {{"Charm", "Fixture way: breed in Sinnoh."},
-                        {"Light Screen", "Fixture way: a Sinnoh parent."}}}));
 
 TEST_F(BreedPage, ChosenGenerationCarriesOverWhileTheNewPokemonOffersIt) {
   app.PickEntry(kGeneration, "Generation 2");
@@ -134,13 +77,6 @@ TEST_F(BreedPage, Generation3ChoiceGivesWayToGeneration4ForAGeneration4Pokemon) 
   EXPECT_EQ(memtk::TextOf(kPartners), "Turtwig breeds with: " + kBulbasaurGen4Partners.substr(23));
 }
 
-TEST_F(BreedPage, SwitchingTabsBackStartsAgainWithGeneration4) {
-  app.PickEntry(kGeneration, "Generation 2");
-  app.SelectTab("Attacks");
-  app.SelectTab("Breeding");
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-}
-
 TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   app.PickPokemon("Caterpie");
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding group: Bug");
@@ -153,29 +89,20 @@ TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   EXPECT_TRUE(memtk::DialogsRun().empty());
 }
 
-struct NoPartnersCase {
-  const char* pokemon;
-  const char* group_line;
-};
-void PrintTo(const NoPartnersCase& n, std::ostream* os) { *os << n.pokemon; }
-
-class BreedPageWithoutPartners : public BreedPage,
-                                 public testing::WithParamInterface<NoPartnersCase> {};
-
-TEST_P(BreedPageWithoutPartners, ShowOnlyTheGroupAndKeepTheGenerationList) {
+// Groups 14 to 16 breed with nobody but Ditto; the generation chosen stays.
+TEST_F(BreedPage, WithoutPartnersOnlyTheGroupShows) {
   app.PickEntry(kGeneration, "Generation 2");
-  app.PickPokemon(GetParam().pokemon);
-  EXPECT_EQ(memtk::TextOf(kGroupLine), GetParam().group_line);
-  EXPECT_EQ(memtk::TextOf(kPartners), "");
-  EXPECT_TRUE(RowTexts(kEggMoves).empty());
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2");
+  for (const auto& [pokemon, group_line] : std::vector<std::pair<const char*, const char*>>{
+           {"Magnemite", "Breeding groups: Genderless and Mineral"},
+           {"Ditto", "Breeding group: Ditto"},
+           {"Togepi", "Breeding group: No Eggs"}}) {
+    app.PickPokemon(pokemon);
+    EXPECT_EQ(memtk::TextOf(kGroupLine), group_line);
+    EXPECT_EQ(memtk::TextOf(kPartners), "") << pokemon;
+    EXPECT_TRUE(RowTexts(kEggMoves).empty()) << pokemon;
+    EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2") << pokemon;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Groups14To16, BreedPageWithoutPartners,
-                         testing::Values(NoPartnersCase{"Magnemite", "Breeding groups: Genderless and Mineral"},
-                                         NoPartnersCase{"Ditto", "Breeding group: Ditto"},
-                                         NoPartnersCase{"Togepi", "Breeding group: No Eggs"}));
 
 TEST_F(BreedPage, DoubleClickOpensTheSelectedEggMove) {
   std::string title, accuracy;
@@ -190,15 +117,6 @@ TEST_F(BreedPage, DoubleClickOpensTheSelectedEggMove) {
   ASSERT_EQ(memtk::DialogsRun().size(), 1u);
   EXPECT_EQ(memtk::DialogsRun()[0].template_id, 320);
   EXPECT_TRUE(app.MessageBoxes().empty());
-}
-
-TEST_F(BreedPage, DoubleClickWithoutASelectedRowSaysSo) {
-  memtk::SendNotify(kEggMoves, NM_DBLCLK);
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  EXPECT_EQ(app.MessageBoxes()[0].text, "Could not retrieve selected item");
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Movepage - send_message");
-  EXPECT_EQ(app.MessageBoxes()[0].owner, MainWindow());
-  EXPECT_TRUE(memtk::DialogsRun().empty());
 }
 
 }  // namespace

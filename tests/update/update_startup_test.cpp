@@ -39,41 +39,4 @@ TEST_F(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
   EXPECT_TRUE(box.owner);
 }
 
-struct SettingsCase {
-  const char* name;
-  const char* autoupdate;  // the element's text; nullptr: no element
-  bool starts;
-};
-
-class UpdateSetting : public UpdateAtStartup, public testing::WithParamInterface<SettingsCase> {};
-
-TEST_P(UpdateSetting, StartsTheCheckOnlyWhenSwitchedOn) {
-  std::string file = FaunaryFixture::ConfigXml(2, "1", 2, 0, 0);
-  const std::string element = "<autoupdate>0</autoupdate>";
-  const std::string replacement =
-      GetParam().autoupdate ? "<autoupdate>" + std::string(GetParam().autoupdate) + "</autoupdate>" : "";
-  file.replace(file.find(element), element.size(), replacement);
-  app.WriteConfig(file);
-  ASSERT_TRUE(app.Start());
-  EXPECT_EQ(memtk::StartedThreadCount(), GetParam().starts ? 1u : 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, UpdateSetting,
-    testing::Values(SettingsCase{"One", "1", true}, SettingsCase{"Two", "2", true},
-                    SettingsCase{"MinusOne", "-1", true}, SettingsCase{"Zero", "0", false},
-                    SettingsCase{"NotANumber", "yes", false}, SettingsCase{"ElementMissing", nullptr, false}),
-    [](const testing::TestParamInfo<SettingsCase>& param_info) { return std::string(param_info.param.name); });
-
-TEST_F(UpdateAtStartup, AFirstRunStartsNoCheck) {
-  ASSERT_TRUE(app.Start());
-  EXPECT_EQ(memtk::StartedThreadCount(), 0u);
-}
-
-TEST_F(UpdateAtStartup, ABrokenSettingsFileIsAFirstRunAndStartsNoCheck) {
-  app.WriteConfig("<options version=\"4\"><autoupdate>1</autoupdate>");
-  ASSERT_TRUE(app.Start());
-  EXPECT_EQ(memtk::StartedThreadCount(), 0u);
-}
-
 }  // namespace

@@ -1,0 +1,146 @@
+// The Calculations, Comparisons and machine pages as the user works them.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "calc_app.h"
+#include "calc_model.h"
+
+namespace {
+
+// What the model gives for one choice of the four boxes (0 None, 1 Lowest,
+// 2 Highest, 3 on the Pokemon in list order) and the current Pokemon.
+std::vector<int> ModelBars(const std::vector<int>& boxes, int current, int category) {
+  int lowest = 0, highest = 0;
+  for (int k = 1; k < 13; ++k) {
+    if (model::kMons[k].Category(category) < model::kMons[lowest].Category(category)) lowest = k;
+    if (model::kMons[k].Category(category) > model::kMons[highest].Category(category)) highest = k;
+  }
+  const auto value = [&](int mon) {
+    const int v = model::kMons[mon].Category(category);
+    return category == 6 && v <= 0 ? 1 : v;
+  };
+  std::vector<int> values;
+  for (const int box : boxes)
+    values.push_back(box == 0 ? 0 : box == 1 ? value(lowest) : box == 2 ? value(highest) : value(box - 3));
+  values.push_back(value(current));
+  const int largest = *std::max_element(values.begin(), values.end());
+  std::vector<int> widths;
+  for (const int v : values) widths.push_back(largest > 0 && v > 0 ? v * 425 / largest : 0);
+  return widths;
+}
+
+TEST(ComparisonsPage, BarsFollowTheModelForAnyChoice) {
+  CalcApp app;
+  app.Open("Bulbasaur", "Comparisons");
+  const char* const categories[] = {"HP", "Attack", "Defense", "Speed", "Special Attack", "Special Defense",
+                                    "Weight", "Height"};
+  std::vector<std::string> entries{"None", "Lowest", "Highest"};
+  for (const model::Mon& mon : model::kMons) entries.push_back(mon.name);
+  const int bitmaps = memtk::LiveBitmapCount();
+  std::vector<int> boxes{1, 2, 0, 0};  // as the page starts
+  int current = 1, category = 0;
+  const auto expect_model = [&](const std::string& step) {
+    std::vector<int> shown;
+    for (int k = 1; k <= 5; ++k) {
+      const memtk::Control* bar = app.Find("crtrbar" + std::to_string(k));
+      ASSERT_NE(bar, nullptr);
+      shown.push_back(bar->rect.right - bar->rect.left);
+    }
+    ASSERT_EQ(shown, ModelBars(boxes, current, category)) << step << " " << categories[category];
+    EXPECT_EQ(app.TextOf(186), model::kMons[current].name);
+    EXPECT_EQ(memtk::LiveBitmapCount(), bitmaps);
+  };
+  // Every pair of the current Pokemon and a first box's choice, in every category.
+  boxes = {0, 0, 0, 0};
+  app.PickEntry(188, "None");
+  for (category = 0; category < 8; ++category) {
+    app.PickEntry(191, categories[category]);
+    for (current = 0; current < 13; ++current) {
+      app.PickPokemon(model::kMons[current].name);
+      for (boxes[0] = 0; boxes[0] < 16; ++boxes[0]) {
+        app.PickEntry(187, entries.at(static_cast<std::size_t>(boxes[0])));
+        expect_model("sweep");
+        if (HasFatalFailure()) return;
+      }
+    }
+  }
+  category = 7;  // as the sweep left them
+  current = 12;
+  boxes[0] = 15;
+  std::mt19937 random(13);
+  for (int round = 0; round < 150; ++round) {
+    expect_model("round " + std::to_string(round));
+    if (HasFatalFailure()) return;
+    switch (model::Pick(random, 3)) {
+      case 0: app.PickPokemon(model::kMons[current = model::Pick(random, 13)].name); break;
+      case 1: app.PickEntry(191, categories[category = model::Pick(random, 8)]); break;
+      default: {
+        const auto box = static_cast<std::size_t>(model::Pick(random, 4));
+        boxes[box] = model::Pick(random, 16);
+        app.PickEntry(187 + static_cast<int>(box), entries.at(static_cast<std::size_t>(boxes[box])));
+      }
+    }
+  }
+  EXPECT_TRUE(app.MessageBoxes().empty());
+  app.SelectTab("Calculations");
+  EXPECT_EQ(memtk::LiveBitmapCount(), bitmaps - 5);
+}
+
+struct Cell {
+  const char* tab;
+  int id;
+  const char* text;
+  bool learnt_by_bulbasaur;
+  const char* move;  // the details dialog's title
+};
+
+// Bulbasaur's flags: RBY TM03 TM06 TM50 HM01 HM05; GSC TM01 HM07 CM01 CM03;
+// RSEFRLG TM06 HM08 MT01 MT33; DP TM06 TM51 TM92 TM93 TM96 HM01 HM08.
+const Cell kCells[] = {
+    {"RBY TMs", 211, "TM1 - Mega Punch", false, "Mega Punch"}, {"RBY TMs", 213, "TM3 - ", true, ""},
+    {"RBY TMs", 265, "HM5 - Flash", true, "Flash"},           {"GSC TMs", 268, "CM1 - Flamethrower", true, "Flamethrower"},
+    {"RSEFRLG TMs", 268, "HM8 - Dive", true, "Dive"},         {"RSEFRLG TMs", 271, "Tutor Body Slam", true, "Body Slam"},
+    {"DP TMs 1", 260, "TM50 - Overheat", false, "Overheat"},   {"DP TMs 2", 211, "TM51 - Roost", true, "Roost"},
+    {"DP TMs 2", 265, "HM5 - Defog", false, "Defog"},         {"DP TMs 2", 274, "Tutor Draco Meteor", true, "Draco Meteor"},
+};
+
+TEST(MachinePages, CellsNameTheirMachineGreyByTheFlagsAndOpenTheMove) {
+  CalcApp app;
+  app.Open("Bulbasaur", "Main");
+  for (const Cell& c : kCells) {
+    app.PickPokemon("Bulbasaur");
+    app.SelectTab(c.tab);
+    ASSERT_NE(app.Find(c.id), nullptr) << c.tab << " " << c.id;
+    EXPECT_EQ(app.TextOf(c.id), c.text) << c.tab;
+    EXPECT_EQ(app.Find(c.id)->enabled, c.learnt_by_bulbasaur) << c.tab << " " << c.text;
+    app.PickPokemon("Caterpie");  // no flags at all: everything greyed, details still open
+    EXPECT_FALSE(app.Find(c.id)->enabled) << c.tab << " " << c.text;
+    std::string title = "none";
+    app.OnNextDialog([&](memtk::Dialog& d) { title = d.Title(); });
+    memtk::DoubleClickStatic(c.id);
+    EXPECT_EQ(title, c.move) << c.tab << " " << c.text;
+  }
+}
+
+TEST(MachinePages, HoldTheirMachinesAndNoCellOfAnotherPage) {
+  CalcApp app;
+  app.Open("Bulbasaur", "Main");
+  const std::tuple<const char*, int, int, int> pages[] = {{"RBY TMs", 50, 5, 0},     {"GSC TMs", 50, 10, 0},
+                                                          {"RSEFRLG TMs", 50, 8, 33}, {"DP TMs 1", 50, 0, 0},
+                                                          {"DP TMs 2", 42, 8, 4},     {"Calculations", 0, 0, 0}};
+  for (const auto& [tab, tms, hms, tutors] : pages) {
+    app.SelectTab(tab);
+    int counts[3] = {};
+    for (const memtk::Control* c : memtk::Controls())
+      if (c->class_name == "STATIC" && c->id >= 211 && c->id <= 303) ++counts[c->id <= 260 ? 0 : c->id <= 270 ? 1 : 2];
+    EXPECT_EQ(counts[0], tms) << tab;
+    EXPECT_EQ(counts[1], hms) << tab;
+    EXPECT_EQ(counts[2], tutors) << tab;
+  }
+  app.SelectTab("DP TMs 1");
+  memtk::SendNotify(261, NM_DBLCLK);  // no HM cells on this page
+  EXPECT_TRUE(memtk::DialogsRun().empty());
+}
+
+}  // namespace
