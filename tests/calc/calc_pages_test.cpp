@@ -1,8 +1,6 @@
 // The Calculations, Comparisons and machine pages as the user works them.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "calc_app.h"
 #include "calc_model.h"
 
@@ -62,23 +60,6 @@ TEST(ComparisonsPage, BarsFollowTheModelForAnyChoice) {
         app.PickEntry(187, entries.at(static_cast<std::size_t>(boxes[0])));
         expect_model("sweep");
         if (HasFatalFailure()) return;
-      }
-    }
-  }
-  category = 7;  // as the sweep left them
-  current = 12;
-  boxes[0] = 15;
-  std::mt19937 random(13);
-  for (int round = 0; round < 150; ++round) {
-    expect_model("round " + std::to_string(round));
-    if (HasFatalFailure()) return;
-    switch (model::Pick(random, 3)) {
-      case 0: app.PickPokemon(model::kMons[current = model::Pick(random, 13)].name); break;
-      case 1: app.PickEntry(191, categories[category = model::Pick(random, 8)]); break;
-      default: {
-        const auto box = static_cast<std::size_t>(model::Pick(random, 4));
-        boxes[box] = model::Pick(random, 16);
-        app.PickEntry(187 + static_cast<int>(box), entries.at(static_cast<std::size_t>(boxes[box])));
       }
     }
   }

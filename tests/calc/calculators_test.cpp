@@ -84,31 +84,6 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
   EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
-TEST(StatsDialogs, ReportEveryMissingInputInOrderAndComputeNothing) {
-  CalcApp app;
-  app.Open("Bulbasaur", "Calculations");
-  app.Calculate(kStatsGen12Button, [](memtk::Dialog& d) {
-    d.Click(243);  // no stat: that alone is said
-    d.Select(242, "HP");
-    d.Click(243);
-    EXPECT_EQ(d.Text(250), "Your result wil appear here");
-  });
-  app.Calculate(kStatsGen34Button, [](memtk::Dialog& d) {
-    d.Click(243);
-    d.Select(242, "Defense");
-    d.Select(247, "31");
-    d.Click(243);
-    EXPECT_EQ(d.Text(250), "Your result will appear here");
-  });
-  EXPECT_EQ(app.MessageTexts(),
-            (std::vector<std::string>{"Invalid stat", "Invalid level input. Please select a level",
-                                      "Invalid DV. Please select a DV", "Invalid stat exp level. Please select one",
-                                      "Please select a stat", "Please select a level", "Please select a personality",
-                                      "Please select a stat exp level"}));
-  EXPECT_EQ(app.MessageBoxes()[6].title, "Bool!");
-  EXPECT_EQ(app.MessageBoxes()[0].owner, MainWindow());
-}
-
 TEST(CatchRules, MatchTheModelForEveryBallStatusHpTypePairAndWeightClass) {
   for (int rule = 0; rule <= 14; ++rule)
     for (const int maximum : {1, 15, 32, 211, 400})
@@ -185,22 +160,6 @@ TEST(CatchDialog, KnownValuesOfTheGames) {
   if (kCatchValueExtended) {
     EXPECT_EQ(line("3", "67%", "Pokeball"), "120%");  // 15 and 10 HP fall just short
   }
-}
-
-TEST(CatchDialog, IncompleteInputDoesNothingSilently) {
-  CalcApp app;
-  app.Open("Bulbasaur", "Calculations");
-  app.Calculate(kCatchButton, [](memtk::Dialog& d) {
-    for (const auto& [list, entry] : std::vector<std::pair<int, const char*>>{{268, "Master Ball"}, {261, "50"}}) {
-      d.Select(list, entry);
-      d.Click(270);
-      EXPECT_EQ(d.Text(269), "");
-    }
-    d.Select(264, "20%");
-    d.Click(270);
-    EXPECT_EQ(d.Text(269), "Pokemon is always caught");
-  });
-  EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
 TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {

@@ -70,13 +70,6 @@ TEST_F(BreedPage, ChosenGenerationCarriesOverWhileTheNewPokemonOffersIt) {
   EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
 }
 
-TEST_F(BreedPage, Generation3ChoiceGivesWayToGeneration4ForAGeneration4Pokemon) {
-  app.PickEntry(kGeneration, "Generation 3");
-  app.PickPokemon("Turtwig");
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-  EXPECT_EQ(memtk::TextOf(kPartners), "Turtwig breeds with: " + kBulbasaurGen4Partners.substr(23));
-}
-
 TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   app.PickPokemon("Caterpie");
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding group: Bug");

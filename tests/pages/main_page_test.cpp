@@ -115,35 +115,6 @@ TEST_F(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
   EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (180-323) Old: (200-293)");
 }
 
-// The gender text and bar: the widths of the two sexes, or one grey bar.
-TEST_F(MainPage, GenderBarHasTheWidthsOfTheRatio) {
-  const std::tuple<int, const char*, std::vector<std::pair<int, int>>, bool> cases[] = {
-      {0, "Gender: 100% female", {{320, 211}}, false},
-      {14, "Gender: 87.5% male - 12.5% female", {{280, 210}, {40, 211}}, false},
-      {17, "Genderless", {{320, 212}}, false},
-      {2, "Gender: Unknown", {{40, 210}, {280, 211}}, true},
-      {-1, "Gender: Unknown", {}, true}};
-  for (const auto& [code, text, bars, message] : cases) {
-    FaunaryFixture run{"shell"};
-    run.Dir().Write("data/pokemon.xml", "<pokedex><pokemon id=\"1\"><name>A</name><fromgeneration>1</fromgeneration><gender>" +
-                                            std::to_string(code) + "</gender></pokemon></pokedex>");
-    run.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-    ASSERT_TRUE(run.Start());
-    EXPECT_EQ(run.TextOf("crtrgenderid"), text);
-    std::vector<std::pair<int, int>> shown;  // (width, bitmap) left to right
-    for (const memtk::Control* c : memtk::Controls())
-      if ((c->style & SS_TYPEMASK) == SS_BITMAP) {
-        EXPECT_EQ(c->rect.left, 10 + (shown.empty() ? 0 : shown[0].first)) << code;
-        EXPECT_EQ(memtk::BitmapDetails(c->bitmap).width, c->rect.right - c->rect.left) << code;
-        shown.emplace_back(c->rect.right - c->rect.left, memtk::BitmapDetails(c->bitmap).resource_id);
-      }
-    EXPECT_EQ(shown, bars) << code;
-    EXPECT_EQ(run.MessageTexts(), message ? std::vector<std::string>{"Gender Percentage not yet implemented"}
-                                          : std::vector<std::string>{})
-        << code;
-  }
-}
-
 TEST_F(MainPage, RedrawingKeepsAtMostTwoBarsAndLeavingReleasesThem) {
   StartOn("1");
   for (const char* name : {"Magnemite", "Nidoran F", "Caterpie", "Bulbasaur", "Nidoran M"}) {

@@ -36,13 +36,6 @@ std::vector<std::intptr_t> RowData(int list_id) {
   return data;
 }
 
-Columns ColumnsOf(int list_id) {
-  Columns columns;
-  for (const memtk::ListColumn& column : Live(list_id).columns)
-    columns.emplace_back(column.title, column.width);
-  return columns;
-}
-
 std::vector<std::string> EntryTexts(int combo_id) {
   std::vector<std::string> texts;
   for (const memtk::ComboEntry& entry : Live(combo_id).entries) texts.push_back(entry.text);

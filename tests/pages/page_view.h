@@ -9,7 +9,6 @@
 #include "support/faunary_fixture.h"
 
 using Rows = std::vector<std::vector<std::string>>;
-using Columns = std::vector<std::pair<std::string, int>>;
 
 // Starts the program on the fixture data set with Bulbasaur and the tab.
 void OpenPage(FaunaryFixture& app, const std::string& tab);
@@ -18,7 +17,6 @@ const memtk::Control& Live(int id);  // fails the test when there is none
 Rows RowTexts(int list_id);
 std::vector<int> RowImages(int list_id);
 std::vector<std::intptr_t> RowData(int list_id);
-Columns ColumnsOf(int list_id);
 std::vector<std::string> EntryTexts(int combo_id);
 std::vector<std::intptr_t> EntryData(int combo_id);
 std::string SelectedEntry(int combo_id);  // "" when none

@@ -42,9 +42,7 @@ int FaunaryFixture::Run(std::function<void()> session) {
 void FaunaryFixture::Close() { memtk::CloseWindow(); }
 
 void FaunaryFixture::PickPokemon(std::string_view name) { memtk::PickEntry(kPokemonListId, name); }
-void FaunaryFixture::PickPokemonAt(int position) { memtk::PickEntry(kPokemonListId, position); }
 void FaunaryFixture::SelectTab(std::string_view text) { memtk::SelectTab(kPageTabsId, text); }
-void FaunaryFixture::SelectTabAt(int index) { memtk::SelectTab(kPageTabsId, index); }
 void FaunaryFixture::Click(int button_id) { memtk::Click(button_id); }
 void FaunaryFixture::DoubleClickRow(int list_id, int row) { memtk::DoubleClickRow(list_id, row); }
 void FaunaryFixture::PickEntry(int combo_id, std::string_view text) { memtk::PickEntry(combo_id, text); }

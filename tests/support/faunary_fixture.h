@@ -46,9 +46,7 @@ class FaunaryFixture {
 
   // ---- The user's hands ----
   void PickPokemon(std::string_view name);   // in the Pokemon list (id 101)
-  void PickPokemonAt(int position);
   void SelectTab(std::string_view text);     // in the page tabs (id 102)
-  void SelectTabAt(int index);
   void Click(int button_id);
   void DoubleClickRow(int list_id, int row);
   void PickEntry(int combo_id, std::string_view text);
