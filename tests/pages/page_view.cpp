@@ -18,34 +18,25 @@ const memtk::Control& Live(int id) {
   return *control;
 }
 
-Rows RowTexts(int list_id) {
-  Rows rows;
-  for (const memtk::ListRow& row : Live(list_id).rows) rows.push_back(row.texts);
-  return rows;
+namespace {
+template <class Item, class Field>
+auto Each(const std::vector<Item>& items, Field field) {
+  std::vector<decltype(field(items.front()))> values;
+  for (const Item& item : items) values.push_back(field(item));
+  return values;
 }
+}  // namespace
 
-std::vector<int> RowImages(int list_id) {
-  std::vector<int> images;
-  for (const memtk::ListRow& row : Live(list_id).rows) images.push_back(row.image);
-  return images;
+Rows RowTexts(int id) { return Each(Live(id).rows, [](const memtk::ListRow& r) { return r.texts; }); }
+std::vector<int> RowImages(int id) { return Each(Live(id).rows, [](const memtk::ListRow& r) { return r.image; }); }
+std::vector<std::intptr_t> RowData(int id) {
+  return Each(Live(id).rows, [](const memtk::ListRow& r) { return r.data; });
 }
-
-std::vector<std::intptr_t> RowData(int list_id) {
-  std::vector<std::intptr_t> data;
-  for (const memtk::ListRow& row : Live(list_id).rows) data.push_back(row.data);
-  return data;
+std::vector<std::string> EntryTexts(int id) {
+  return Each(Live(id).entries, [](const memtk::ComboEntry& e) { return e.text; });
 }
-
-std::vector<std::string> EntryTexts(int combo_id) {
-  std::vector<std::string> texts;
-  for (const memtk::ComboEntry& entry : Live(combo_id).entries) texts.push_back(entry.text);
-  return texts;
-}
-
-std::vector<std::intptr_t> EntryData(int combo_id) {
-  std::vector<std::intptr_t> data;
-  for (const memtk::ComboEntry& entry : Live(combo_id).entries) data.push_back(entry.data);
-  return data;
+std::vector<std::intptr_t> EntryData(int id) {
+  return Each(Live(id).entries, [](const memtk::ComboEntry& e) { return e.data; });
 }
 
 std::string SelectedEntry(int combo_id) {

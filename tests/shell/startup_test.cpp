@@ -1,5 +1,5 @@
 // Start-up and the main window as the user meets them: the first-run message,
-// the window and its four controls, the Pokemon list, About, failures that
+// the window and its four controls, the Pokemon list, failures that
 // start-up reports and survives, and the end of the program.
 #include <gtest/gtest.h>
 
@@ -100,15 +100,6 @@ TEST_F(StartUp, ControlsThatCannotBeMadeAreReportedAndStartUpGoesOn) {
   }
 }
 
-TEST_F(StartUp, EndsSilentlyWhenTheWindowClassCannotBeRegistered) {
-  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-  memtk::FailRegisterClass(true);
-  EXPECT_EQ(app.Run([] { ADD_FAILURE() << "no message loop without a window"; }), 0);
-  EXPECT_FALSE(memtk::TopWindow());
-  EXPECT_TRUE(app.MessageBoxes().empty());
-  EXPECT_EQ(app.Dir().Read("faunary.cfgx"), FaunaryFixture::ConfigXml(2, "1", 2, 0, 0)) << "nothing saved";
-}
-
 TEST_F(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
   app.WriteConfig(FaunaryFixture::ConfigXml(1, "1", 2, 0, 0));
   tk::ImageList icons;
@@ -146,19 +137,6 @@ TEST_F(StartUp, ThePokemonListFollowsTheByteOrderOfIdsAndRedrawsThePage) {
   next.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
   ASSERT_TRUE(next.Start());
   EXPECT_EQ(next.SelectedPokemonName(), "Caterpie");
-}
-
-TEST_F(StartUp, TheAboutBoxClosesByButtonOrEscape) {
-  StartWith("1");
-  for (const bool escape : {false, true}) {
-    app.OnNextDialog([&](memtk::Dialog& d) {
-      EXPECT_EQ(d.Title(), "About Faunary");
-      EXPECT_TRUE(d.Text(202).starts_with("Faunary Offline Pokedex. "));
-      escape ? d.PressEscape() : d.Click(1);
-    });
-    app.Click(kAboutButtonId);
-    EXPECT_EQ(memtk::DialogsRun().back().result, escape ? IDCANCEL : IDOK);
-  }
 }
 
 TEST(Tabs, EverySwitchMakesAFreshPageAndTheSelectedTabRebuildsNothing) {

@@ -39,22 +39,6 @@ int FaunaryFixture::Run(std::function<void()> session) {
   return FaunaryMain(kInstance, SW_SHOWDEFAULT);
 }
 
-void FaunaryFixture::Close() { memtk::CloseWindow(); }
-
-void FaunaryFixture::PickPokemon(std::string_view name) { memtk::PickEntry(kPokemonListId, name); }
-void FaunaryFixture::SelectTab(std::string_view text) { memtk::SelectTab(kPageTabsId, text); }
-void FaunaryFixture::Click(int button_id) { memtk::Click(button_id); }
-void FaunaryFixture::DoubleClickRow(int list_id, int row) { memtk::DoubleClickRow(list_id, row); }
-void FaunaryFixture::PickEntry(int combo_id, std::string_view text) { memtk::PickEntry(combo_id, text); }
-void FaunaryFixture::OnNextDialog(memtk::DialogScript script) { memtk::OnNextDialog(std::move(script)); }
-
-std::string FaunaryFixture::TextOf(std::string_view window_name) const { return memtk::TextOf(window_name); }
-std::string FaunaryFixture::TextOf(int id) const { return memtk::TextOf(id); }
-const memtk::Control* FaunaryFixture::Find(std::string_view window_name) const {
-  return memtk::FindControl(window_name);
-}
-const memtk::Control* FaunaryFixture::Find(int id) const { return memtk::FindControl(id); }
-
 std::vector<std::string> FaunaryFixture::PokemonListNames() const {
   std::vector<std::string> names;
   if (const memtk::Control* list = memtk::FindControl(kPokemonListId))
@@ -73,12 +57,8 @@ int FaunaryFixture::SelectedTab() const {
   return tabs ? tabs->tab_selection : -1;
 }
 
-const std::vector<memtk::MessageBoxShown>& FaunaryFixture::MessageBoxes() const { return memtk::MessageBoxes(); }
-
 std::vector<std::string> FaunaryFixture::MessageTexts() const {
   std::vector<std::string> texts;
   for (const memtk::MessageBoxShown& box : memtk::MessageBoxes()) texts.push_back(box.text);
   return texts;
 }
-
-void FaunaryFixture::ClearMessageBoxes() { memtk::ClearMessageBoxes(); }

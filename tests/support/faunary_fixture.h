@@ -42,27 +42,27 @@ class FaunaryFixture {
   // The whole program: start-up, message loop running `session`, exit code.
   int Run(std::function<void()> session);
   // The close box; the window is destroyed and the settings written.
-  void Close();
+  void Close() { memtk::CloseWindow(); }
 
   // ---- The user's hands ----
-  void PickPokemon(std::string_view name);   // in the Pokemon list (id 101)
-  void SelectTab(std::string_view text);     // in the page tabs (id 102)
-  void Click(int button_id);
-  void DoubleClickRow(int list_id, int row);
-  void PickEntry(int combo_id, std::string_view text);
-  void OnNextDialog(memtk::DialogScript script);
+  void PickPokemon(std::string_view name) { memtk::PickEntry(kPokemonListId, name); }
+  void SelectTab(std::string_view text) { memtk::SelectTab(kPageTabsId, text); }
+  void Click(int button_id) { memtk::Click(button_id); }
+  void DoubleClickRow(int list_id, int row) { memtk::DoubleClickRow(list_id, row); }
+  void PickEntry(int combo_id, std::string_view text) { memtk::PickEntry(combo_id, text); }
+  void OnNextDialog(memtk::DialogScript script) { memtk::OnNextDialog(std::move(script)); }
 
   // ---- What the user sees ----
-  std::string TextOf(std::string_view window_name) const;
-  std::string TextOf(int id) const;
-  const memtk::Control* Find(std::string_view window_name) const;
-  const memtk::Control* Find(int id) const;
+  std::string TextOf(std::string_view window_name) const { return memtk::TextOf(window_name); }
+  std::string TextOf(int id) const { return memtk::TextOf(id); }
+  const memtk::Control* Find(std::string_view window_name) const { return memtk::FindControl(window_name); }
+  const memtk::Control* Find(int id) const { return memtk::FindControl(id); }
   std::vector<std::string> PokemonListNames() const;
   std::string SelectedPokemonName() const;  // "" when nothing is selected
   int SelectedTab() const;
-  const std::vector<memtk::MessageBoxShown>& MessageBoxes() const;
+  const std::vector<memtk::MessageBoxShown>& MessageBoxes() const { return memtk::MessageBoxes(); }
   std::vector<std::string> MessageTexts() const;
-  void ClearMessageBoxes();
+  void ClearMessageBoxes() { memtk::ClearMessageBoxes(); }
 
  private:
   TempWorkdir dir_;
