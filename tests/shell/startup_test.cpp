@@ -1,6 +1,7 @@
 // Start-up and the main window as the user meets them: the first-run message,
-// the window and its four controls, the Pokemon list, failures that
-// start-up reports and survives, and the end of the program.
+// the Pokemon list, failures that start-up reports and survives, and the end
+// of the program. The window's size, style and tabs are checked by the Wine
+// first-run session and the text front end's test.
 #include <gtest/gtest.h>
 
 #include "records/pokemon_index.h"
@@ -48,19 +49,6 @@ TEST_F(StartUp, AnEmptyOrBlankSettingsRecordInTheArchiveIsAQuietFirstRun) {
     EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{kFirstRunText}) << '"' << record << '"';
     EXPECT_EQ(run.SelectedPokemonName(), "Bulbasaur");
   }
-}
-
-TEST_F(StartUp, MakesTheFixedSizeWindowWithTwelveTabs) {
-  StartWith("152");
-  EXPECT_TRUE(app.MessageBoxes().empty());
-  EXPECT_EQ(app.SelectedPokemonName(), "Chikorita");
-  const memtk::TopWindowInfo& main = memtk::TopWindowDetails();
-  EXPECT_EQ(std::make_tuple(main.title, main.style, main.width, main.height),
-            std::make_tuple("Faunary", WS_CAPTION | WS_SYSMENU, 800, 600));
-  std::string tabs;
-  for (const auto& tab : app.Find(kPageTabsId)->tabs) tabs += tab.text + "|";
-  EXPECT_EQ(tabs, "Main|Attacks|Pokedex Entries|Breeding|Comparisons|Calculations|RBY TMs|GSC TMs|RSEFRLG TMs|"
-                  "DP TMs 1|DP TMs 2|Locations|");
 }
 
 TEST_F(StartUp, TheStartPokemonIsLoadedBeforeTheWindowExists) {
