@@ -15,7 +15,7 @@ set(FAUNARY_FONT_PACKAGE "fonts-dejavu-extra" CACHE STRING "Debian package of th
 
 # The icon in the sizes desktops look for, written by a helper built for this machine.
 add_executable(faunary_icon_writer ${PROJECT_SOURCE_DIR}/tools/linux/write_icon_pngs.cpp)
-target_link_libraries(faunary_icon_writer PRIVATE faunary_resources)
+target_link_libraries(faunary_icon_writer PRIVATE faunary_resources Qt6::Gui)
 set(faunary_icon_sizes 16 24 32 48 64 128 256)
 set(faunary_icon_dir ${CMAKE_BINARY_DIR}/icons)
 set(faunary_icon_files)
