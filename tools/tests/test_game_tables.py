@@ -7,14 +7,15 @@ import unittest
 import xml.etree.ElementTree as ET
 
 from tests.paths import DATA, PRET
-from dexconv.pokemon import GROWTH_CODES, STEPS_PER_EGG_CYCLE, gender_code, weight_lbs
+from dexconv.pokemon import weight_lbs
 from dexconv.pret import Pret, key
 from dexconv.tables import DITTO_ONLY
 
 STATS = {"hp": ("hp", "HP"), "attack": ("attack", "ATK"), "defense": ("defense", "DEF"),
          "special-attack": ("specattk", "SATK"), "special-defense": ("specdef", "SDEF"),
          "speed": ("speed", "SPD")}
-GROWTH = {code: name for name, code in GROWTH_CODES.items()}
+# The program's growth codes 1-6.
+GROWTH = [None, "fast", "medium", "medium-slow", "slow", "slow-then-very-fast", "fast-then-very-slow"]
 
 # fact -> (the committed record's value, the game's value in the same form)
 FACTS = {
@@ -28,9 +29,10 @@ FACTS = {
     "egg groups": (lambda r: [b for b in (r.findtext("breedgroup1"), r.findtext("breedgroup2")) if b not in
                               (None, DITTO_ONLY)],
                    lambda g: g["egg_groups"][:1] if g["gender_rate"] < 0 else g["egg_groups"]),
-    "gender": (lambda r: int(r.findtext("gender")), lambda g: gender_code(g["gender_rate"])),
+    # sixteenths male, 17 genderless; the games count eighths female
+    "gender": (lambda r: int(r.findtext("gender")), lambda g: 17 if g["gender_rate"] < 0 else 16 - 2 * g["gender_rate"]),
     "catch rate": (lambda r: int(r.findtext("catchrate")), lambda g: g["catch_rate"]),
-    "egg steps": (lambda r: int(r.findtext("hatchsteps")), lambda g: g["hatch_counter"] * STEPS_PER_EGG_CYCLE),
+    "egg steps": (lambda r: int(r.findtext("hatchsteps")), lambda g: g["hatch_counter"] * 256),
     "growth": (lambda r: GROWTH[int(r.findtext("expformula"))], lambda g: g["growth_rate"]),
     "colour": (lambda r: r.findtext("colour"), lambda g: g["colour"]),
     "pounds": (lambda r: int(r.findtext("weight")), lambda g: weight_lbs(g["weight_tenths"])),
