@@ -25,10 +25,10 @@ FACTS = {
                lambda g: {f"{STATS[s][1]}{v}" for s, v in g["effort"].items() if v}),
     "abilities": (lambda r: [key(a) for a in (r.findtext("gen4ability1"), r.findtext("gen4ability2")) if a],
                   lambda g: g["abilities"]),
-    # a genderless Pokemon breeds with Ditto only, and its first group shows beside that
-    "egg groups": (lambda r: [b for b in (r.findtext("breedgroup1"), r.findtext("breedgroup2")) if b not in
-                              (None, DITTO_ONLY)],
-                   lambda g: g["egg_groups"][:1] if g["gender_rate"] < 0 else g["egg_groups"]),
+    # a genderless Pokemon that can breed does so with Ditto only; its first group shows beside that
+    "egg groups": (lambda r: [b for b in (r.findtext("breedgroup1"), r.findtext("breedgroup2")) if b],
+                   lambda g: [DITTO_ONLY, g["egg_groups"][0]] if g["gender_rate"] < 0 and g["egg_groups"][0]
+                   not in ("ditto", "no-eggs") else g["egg_groups"]),
     # sixteenths male, 17 genderless; the games count eighths female
     "gender": (lambda r: int(r.findtext("gender")), lambda g: 17 if g["gender_rate"] < 0 else 16 - 2 * g["gender_rate"]),
     "catch rate": (lambda r: int(r.findtext("catchrate")), lambda g: g["catch_rate"]),
