@@ -23,48 +23,36 @@ SENTENCE_RESOURCES = {
 }
 
 
-def words(text):
-    return re.findall(r"[a-z0-9']+", text.lower().replace("\u00e9", "e"))
-
-
 def runs(text):
-    w = words(text)
-    return {tuple(w[i:i + RUN]) for i in range(len(w) - RUN + 1)}
+    words = re.findall(r"[a-z0-9']+", text.lower().replace("\u00e9", "e"))
+    return {tuple(words[i:i + RUN]) for i in range(len(words) - RUN + 1)}
 
 
-def english_texts(node, keys, out):
+def english_texts(node, keys):
     if isinstance(node, dict):
         if node.get("language", {}).get("name") == "en":
-            for key in keys:
-                if isinstance(node.get(key), str):
-                    out.append(node[key])
-        for value in node.values():
-            english_texts(value, keys, out)
-    elif isinstance(node, list):
+            yield from (node[key] for key in keys if isinstance(node.get(key), str))
+        node = list(node.values())
+    if isinstance(node, list):
         for value in node:
-            english_texts(value, keys, out)
+            yield from english_texts(value, keys)
 
 
 class NoSourceSentences(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
+    def test_committed_texts_share_no_run_of_words_with_the_source(self):
         if not API.is_dir():
-            raise unittest.SkipTest(f"no source at {API}")
-        cls.source_runs = set()
+            self.skipTest(f"no source at {API}")
+        source_runs = set()
         for resource, keys in SENTENCE_RESOURCES.items():
             for path in (API / resource).glob("*/index.json"):
-                texts = []
-                english_texts(json.loads(path.read_text(encoding="utf-8")), keys, texts)
-                for text in texts:
-                    cls.source_runs |= runs(text)
-
-    def test_committed_texts_share_no_run_of_words_with_the_source(self):
-        self.assertGreater(len(self.source_runs), 10000)  # the source's sentences were read
+                for text in english_texts(json.loads(path.read_text(encoding="utf-8")), keys):
+                    source_runs |= runs(text)
+        self.assertGreater(len(source_runs), 10000)  # the source's sentences were read
         copied = []
         for name, content in committed_files().items():
             for element in ET.fromstring(content).iter():
                 for text in [element.text or ""] + list(element.attrib.values()):
-                    if runs(text) & self.source_runs:
+                    if runs(text) & source_runs:
                         copied.append(f"{name}: <{element.tag}> {text!r}")
         self.assertEqual(copied[:20], [], f"{len(copied)} texts copied from the source")
 
