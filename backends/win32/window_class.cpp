@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "backends/win32/procedure_thunk.h"
+#include "backends/win32/static_double_click.h"
 #include "backends/win32/win32_handles.h"
 
 namespace {
@@ -28,6 +29,8 @@ tk::WindowProc ProcedureOf(HWND window) {
 LRESULT CALLBACK WindowThunk(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const tk::WindowProc procedure = ProcedureOf(window);
   if (procedure == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  LRESULT result = 0;
+  if (win32tk::ForwardStaticDoubleClick(window, message, wparam, lparam, &result)) return result;
   return win32tk::CallProcedure(procedure, window, message, wparam, lparam);
 }
 
@@ -78,6 +81,7 @@ int RunMessageLoop() {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);  // WM_QUIT
     if (got == -1) return 1;  // the queue is unusable: end rather than spin
+    if (win32tk::DeliverGreyedStaticDoubleClick(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
