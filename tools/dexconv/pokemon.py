@@ -66,7 +66,7 @@ def breeding_codes(egg_groups, gender_rate):
 class PokemonFacts:
     """Stats, yields, catch rate, breeding groups, colour and weight come from Platinum's own
     table, the RBY Special and the generation 1-2 held items from Red's and Crystal's; the API
-    dump gives the rest (the cross-check in tools/tests shows where the two agree)."""
+    dump gives the rest (tools/tests checks the written data against the games' tables)."""
 
     def __init__(self, api, pret, dex, abilities):
         self.dex = dex
