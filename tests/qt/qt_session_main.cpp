@@ -38,13 +38,12 @@ int main(int argc, char** argv) {
     std::ifstream file(script, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
-    ParsedScenario parsed = ParseScenario(text.str());
+    ParsedScript parsed = ParseScript(text.str());
     if (!file || !parsed.error.empty()) {
       std::fprintf(stderr, "%s: cannot read the script %s\n", script.c_str(), parsed.error.c_str());
       return 2;
     }
-    QtSession session(std::move(parsed.steps), output.string());
-    const bool passed = session.Run();
+    const bool passed = RunQtSession(std::move(parsed.steps), output.string());
     std::printf("%s: %s\n", script.c_str(), passed ? "PASSED" : "FAILED");
     if (!passed) return 1;
   }

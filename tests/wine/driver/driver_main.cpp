@@ -6,8 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "scenario.h"
-#include "session.h"
+#include "win32_session.h"
 
 int main(int argc, char** argv) {
   if (argc != 5) {
@@ -15,22 +14,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::ifstream script_file(argv[3], std::ios::binary);
-  if (!script_file) {
-    std::fprintf(stderr, "cannot read %s\n", argv[3]);
-    return 2;
-  }
   std::ostringstream script;
   script << script_file.rdbuf();
-  const ParsedScenario parsed = ParseScenario(script.str());
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s: %s\n", argv[3], parsed.error.c_str());
+  ParsedScript parsed = ParseScript(script.str());
+  if (!script_file || !parsed.error.empty()) {
+    std::fprintf(stderr, "%s: cannot read the script %s\n", argv[3], parsed.error.c_str());
     return 2;
   }
-  bool passed = false;
-  {
-    Session session({argv[1], argv[2], argv[4]});
-    passed = session.Run(parsed.steps);
-  }
+  const bool passed = RunWin32Session(std::move(parsed.steps), {argv[1], argv[2], argv[4]});
   std::printf("%s: %s\n", argv[3], passed ? "PASSED" : "FAILED");
   return passed ? 0 : 1;
 }

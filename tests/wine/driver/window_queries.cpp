@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr DWORD kSendTimeoutMs = 10000;
+
 std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   DWORD_PTR result = 0;
   if (SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) == 0)
@@ -39,6 +41,11 @@ std::string ClassName(HWND window) {
 }
 
 bool Sync(HWND window) { return SendWithTimeout(window, WM_NULL, 0, 0).has_value(); }
+
+std::optional<int> Ask(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const std::optional<LRESULT> answer = SendWithTimeout(window, message, wparam, lparam);
+  return answer ? std::optional<int>(static_cast<int>(*answer)) : std::nullopt;
+}
 
 RECT RectInParent(HWND window) {
   RECT rect{};

@@ -8,8 +8,6 @@
 
 #include "win32_driver.h"
 
-inline constexpr DWORD kSendTimeoutMs = 10000;
-
 // WM_GETTEXT (copied between processes by the system). Nullopt when the
 // window does not answer in time.
 std::optional<std::string> WindowText(HWND window);
@@ -17,6 +15,9 @@ std::string ClassName(HWND window);
 
 // Answers once the window's thread has handled everything sent before.
 bool Sync(HWND window);
+// A message whose answer is a number; nullopt when the window is missing or
+// does not answer in time.
+std::optional<int> Ask(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0);
 
 // The window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);

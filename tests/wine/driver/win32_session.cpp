@@ -1,0 +1,266 @@
+// faunary.exe in another process as a session's backend: window messages
+// sent with time-outs, list-view and tab structures through memory placed in
+// faunary's process, screenshots from the screen.
+#include "win32_session.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "screen_capture.h"
+#include "session_interpreter.h"
+#include "window_queries.h"
+
+namespace {
+
+constexpr const char* kDialogClass = "#32770";  // dialogs and message boxes
+
+// Acts like input: delivered after anything sent before, without waiting.
+void Notify(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  SendNotifyMessageA(window, message, wparam, lparam);
+}
+
+LPARAM Middle(const RECT& rect) { return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
+
+class Win32Backend final : public SessionBackend {
+ public:
+  explicit Win32Backend(const SessionSetup& setup) : setup_(setup) {}
+  ~Win32Backend() override {
+    if (process_.hProcess != nullptr && !ExitCode()) {
+      std::printf("faunary.exe is still running: terminating it\n");
+      TerminateProcess(process_.hProcess, 3);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseProcess();
+  }
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  std::string Start() override {
+    CloseProcess();
+    main_ = dialog_ = nullptr;
+    std::string command_line = "\"" + setup_.exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessA(setup_.exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       setup_.work_dir.c_str(), &startup, &process_) != FALSE)
+      return "";
+    process_ = {};
+    return "cannot start " + setup_.exe + " (error " + std::to_string(GetLastError()) + ")";
+  }
+  std::optional<int> ExitCode() override {
+    DWORD code = 0;
+    if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0 ||
+        GetExitCodeProcess(process_.hProcess, &code) == FALSE)
+      return std::nullopt;
+    return static_cast<int>(code);
+  }
+  // Found once start-up has reached the message loop (or a message box).
+  bool FindMainWindow() override {
+    HWND window = FindWindowA("FAUNARY", "Faunary");
+    DWORD owner = 0;
+    if (window != nullptr) GetWindowThreadProcessId(window, &owner);
+    if (window == nullptr || owner != process_.dwProcessId || !IsWindowVisible(window) || !Sync(window)) return false;
+    main_ = window;
+    return true;
+  }
+  bool FindDialog(const std::string& title) override {
+    for (HWND window : TopWindowsOf(process_.dwProcessId, kDialogClass))
+      if (GetWindow(window, GW_OWNER) == main_ && WindowText(window).value_or("") == title && Sync(window)) {
+        dialog_ = window;
+        return true;
+      }
+    return false;
+  }
+  bool DialogOpen() override { return IsWindow(dialog_) != FALSE; }
+  // The text is the box's longest static text (the other static is the icon).
+  std::optional<std::string> MessageBoxText(const std::string& title) override {
+    HWND box = FindMessageBox(title);
+    if (box == nullptr) return std::nullopt;
+    std::string shown;
+    for (HWND child : DirectChildren(box)) {
+      const bool is_static = lstrcmpiA(ClassName(child).c_str(), "Static") == 0;
+      const std::string text = is_static ? WindowText(child).value_or("") : "";
+      if (text.size() > shown.size()) shown = text;
+    }
+    return shown;
+  }
+  std::optional<std::string> OtherDialog() override {
+    for (HWND window : TopWindowsOf(process_.dwProcessId, kDialogClass))
+      if (window != dialog_) return WindowText(window).value_or("?");
+    return std::nullopt;
+  }
+  std::string DescribeWindows() override {
+    std::string out;
+    for (HWND window : TopWindowsOf(process_.dwProcessId, "")) {
+      out += "  open window " + ClassName(window) + " \"" + WindowText(window).value_or("?") + "\"\n";
+      if (ClassName(window) != kDialogClass) continue;
+      for (HWND child : DirectChildren(window))
+        out += "    item " + std::to_string(GetDlgCtrlID(child)) + " " + ClassName(child) + " \"" +
+               WindowText(child).value_or("?") + "\"\n";
+    }
+    return out;
+  }
+
+  std::optional<std::string> Text(Window window, int id) override { return WindowText(Item(window, id)); }
+  std::vector<std::string> TextsAt(int x, int y) override {
+    std::vector<std::string> texts;
+    for (HWND child : DirectChildren(main_)) {
+      const RECT rect = RectInParent(child);
+      if (rect.left == x && rect.top == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
+    }
+    return texts;
+  }
+  std::optional<ComboState> Combo(Window window, int id) override {
+    HWND combo = Item(window, id);
+    std::optional<std::vector<std::string>> entries = ComboEntries(combo);
+    const std::optional<int> selected = Ask(combo, CB_GETCURSEL);
+    if (!entries || !selected) return std::nullopt;
+    return ComboState{std::move(*entries), *selected};
+  }
+  std::optional<int> CheckState(int id) override { return Ask(Item(Window::kDialog, id), BM_GETCHECK); }
+  std::optional<TabState> Tabs(int id) override {
+    const std::optional<int> count = Ask(Item(Window::kMain, id), TCM_GETITEMCOUNT);
+    const std::optional<int> selected = Ask(Item(Window::kMain, id), TCM_GETCURSEL);
+    return count && selected ? std::optional(TabState{*count, *selected}) : std::nullopt;
+  }
+  std::optional<int> ListRows(int id) override { return Ask(Item(Window::kMain, id), LVM_GETITEMCOUNT); }
+  std::optional<std::string> ListCell(int id, int row, int column) override {
+    return ListViewCell(process_.hProcess, Item(Window::kMain, id), row, column);
+  }
+  std::optional<int> ListImage(int id, int row) override {
+    return ListViewImage(process_.hProcess, Item(Window::kMain, id), row);
+  }
+  std::optional<std::uint32_t> Style(std::optional<int> id) override {
+    HWND window = id ? Item(Window::kMain, *id) : main_;
+    if (window == nullptr) return std::nullopt;
+    return static_cast<std::uint32_t>(GetWindowLongPtrA(window, GWL_STYLE));
+  }
+  std::optional<std::pair<int, int>> WindowSize() override {
+    RECT rect{};
+    if (GetWindowRect(main_, &rect) == FALSE) return std::nullopt;
+    return std::pair(rect.right - rect.left, rect.bottom - rect.top);
+  }
+  std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
+
+  std::string Pick(Window window, int id, int entry) override {
+    HWND combo = Item(window, id);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    // What the list sends its parent when the user clicks an entry.
+    Notify(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    return Answered();
+  }
+  // WM_NOTIFY cannot be sent from another process, so the tab control is made
+  // to send it itself: a click in the middle of the tab, or, when the tab is
+  // scrolled out of sight, the arrow keys from the tab selected now.
+  std::string SelectTab(int id, int position) override {
+    HWND tabs = Item(Window::kMain, id);
+    if (tabs == nullptr) return "no tab control " + std::to_string(id);
+    RECT client{};
+    GetClientRect(tabs, &client);
+    const std::optional<RECT> rect = TabItemRect(process_.hProcess, tabs, position);
+    if (rect && rect->left >= 0 && rect->right <= client.right) {
+      Notify(tabs, WM_LBUTTONDOWN, MK_LBUTTON, Middle(*rect));
+      Notify(tabs, WM_LBUTTONUP, 0, Middle(*rect));
+      return Answered();
+    }
+    const int selected = Ask(tabs, TCM_GETCURSEL).value_or(0);
+    const WPARAM key = position > selected ? VK_RIGHT : VK_LEFT;
+    for (int step = 0; step < std::abs(position - selected); ++step) {
+      Notify(tabs, WM_KEYDOWN, key, 1);
+      Notify(tabs, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    }
+    return Answered();
+  }
+  // Answers when the click is handled, or once a modal dialog it opened runs.
+  std::string Click(Window window, int id) override {
+    HWND button = Item(window, id);
+    if (button == nullptr) return "no button " + std::to_string(id);
+    Notify(button, BM_CLICK, 0, 0);
+    return Answered();
+  }
+  // A static made with SS_NOTIFY tells its parent itself (STN_DBLCLK).
+  std::string DoubleClick(int id) override {
+    HWND control = Item(Window::kMain, id);
+    RECT rect{};
+    if (control == nullptr || GetClientRect(control, &rect) == FALSE) return "no control " + std::to_string(id);
+    Notify(control, WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(rect));
+    Notify(control, WM_LBUTTONUP, 0, Middle(rect));
+    return Answered();
+  }
+  // The first click of a double-click selects the row; the list view then
+  // reports the double-click to its parent itself (NM_DBLCLK).
+  std::string DoubleClickRow(int id, int row) override {
+    HWND list = Item(Window::kMain, id);
+    const std::optional<RECT> rect = ListViewRowRect(process_.hProcess, list, row);
+    if (!rect || !ListViewSelectRow(process_.hProcess, list, row))
+      return "cannot select row " + std::to_string(row) + " of list " + std::to_string(id);
+    Notify(list, WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(*rect));
+    Notify(list, WM_LBUTTONUP, 0, Middle(*rect));
+    return Answered();
+  }
+  // Posted as the keyboard delivers it, so that the dialog's own message loop
+  // gives it to the dialog manager; to a control, as the focus would be.
+  std::string PressKey(Key key) override {
+    HWND target = GetDlgItem(dialog_, IDOK);
+    if (target == nullptr) target = dialog_;
+    const WPARAM code = key == Key::kEnter ? VK_RETURN : VK_ESCAPE;
+    PostMessageA(target, WM_KEYDOWN, code, 1);
+    PostMessageA(target, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+    return "";
+  }
+  std::string ConfirmMessageBox(const std::string& title) override {
+    HWND ok = GetDlgItem(FindMessageBox(title), IDOK);
+    if (ok == nullptr) return "the message box has no OK button";
+    Notify(ok, BM_CLICK, 0, 0);
+    return "";
+  }
+  std::string Close() override { return PostMessageA(main_, WM_CLOSE, 0, 0) != FALSE ? "" : "cannot post WM_CLOSE"; }
+  std::string Screenshot(const std::string& name) override {
+    SetForegroundWindow(main_);
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (!Sync(main_)) return "the main window does not answer";
+    Sleep(500);  // the X server shows what was drawn
+    const std::string path = setup_.output_dir + "\\" + name;
+    const std::string failure = CaptureWindow(main_, path);
+    if (failure.empty()) std::printf("screenshot: %s\n", path.c_str());
+    return failure;
+  }
+
+ private:
+  HWND Item(Window window, int id) const { return GetDlgItem(window == Window::kMain ? main_ : dialog_, id); }
+  // The main window's thread runs its dialogs too; it answers once the action is handled.
+  std::string Answered() const { return Sync(main_) ? "" : "the program does not answer"; }
+  HWND FindMessageBox(const std::string& title) const {
+    for (HWND window : TopWindowsOf(process_.dwProcessId, kDialogClass))
+      if (WindowText(window).value_or("") == title) return window;
+    return nullptr;
+  }
+  void CloseProcess() {
+    if (process_.hProcess == nullptr) return;
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+  }
+
+  SessionSetup setup_;
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+  HWND dialog_ = nullptr;
+};
+
+}  // namespace
+
+bool RunWin32Session(std::vector<Step> steps, const SessionSetup& setup) {
+  Win32Backend backend(setup);
+  SessionInterpreter session(backend, std::move(steps), setup.work_dir);
+  for (;;) {
+    switch (session.Tick()) {
+      case SessionInterpreter::State::kPassed: return true;
+      case SessionInterpreter::State::kFailed: return false;
+      case SessionInterpreter::State::kWaiting: Sleep(50); break;
+      case SessionInterpreter::State::kRunning: break;
+    }
+  }
+}
