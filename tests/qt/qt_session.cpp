@@ -18,7 +18,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
@@ -30,16 +29,16 @@
 
 namespace {
 
-// Back to the program's code page 1252 bytes, to compare with the scripts.
+// Back to the program's code page 1252 bytes, to compare with the scripts
+// ('\0' for characters that code page lacks).
 std::string ToCp1252(const QString& text) {
+  static const QString kCodePage = [] {
+    std::string bytes(255, '\0');
+    for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>(b + 1);
+    return qttk::FromCp1252(bytes);
+  }();
   std::string out;
-  for (const QChar c : text) {
-    char byte = '?';
-    if (c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() < 0x100)) byte = static_cast<char>(c.unicode());
-    for (int b = 0x80; b < 0xA0; ++b)
-      if (qttk::FromCp1252(std::string(1, static_cast<char>(b))) == QString(c)) byte = static_cast<char>(b);
-    out.push_back(byte);
-  }
+  for (const QChar c : text) out.push_back(static_cast<char>(kCodePage.indexOf(c) + 1));
   return out;
 }
 
@@ -63,7 +62,7 @@ class QtBackend final : public SessionBackend {
 
   std::string Start() override {
     exit_code_.reset();
-    return Post([this] {
+    return Post(QCoreApplication::instance(), [this](QCoreApplication*) {
       ResetProgramState();
       qttk::ForgetWindowClasses();
       exit_code_ = FaunaryMain(qttk::ProgramInstance(), SW_SHOWDEFAULT);
@@ -103,9 +102,47 @@ class QtBackend final : public SessionBackend {
     return out;
   }
 
-  std::optional<std::string> Text(Window window, int id) override {
+  std::optional<std::string> Read(Window window, int id, Reading reading, int row, int column) override {
+    QWidget* w = id == kItself ? Parent(window) : Control(window, id);
+    if (!w) return std::nullopt;
+    auto* combo = qobject_cast<QComboBox*>(w);
+    auto* simple = w->findChild<QListWidget*>();  // a simple combo box's list
+    auto* bar = w->findChild<QTabBar*>();
+    auto* list = qobject_cast<QTreeWidget*>(w);
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    const auto number = [](auto n) { return std::optional(std::to_string(n)); };
+    switch (reading) {
+      case Reading::kText: return TextOf(w);
+      case Reading::kSelection:
+        if (combo) return ToCp1252(combo->currentText());
+        if (simple) return simple->currentItem() ? ToCp1252(simple->currentItem()->text()) : "";
+        return std::nullopt;
+      case Reading::kEntryCount: return combo ? number(combo->count()) : simple ? number(simple->count()) : std::nullopt;
+      case Reading::kChecked: return button ? number(button->isChecked() ? 1 : 0) : std::nullopt;
+      case Reading::kTabCount: return bar ? number(bar->count()) : std::nullopt;
+      case Reading::kTabSelection: return bar ? number(bar->currentIndex()) : std::nullopt;
+      case Reading::kRowCount: return list ? number(list->topLevelItemCount()) : std::nullopt;
+      case Reading::kCell: return item ? std::optional(ToCp1252(item->text(column))) : std::nullopt;
+      case Reading::kImage:
+        return item && !item->icon(0).isNull() ? number(item->data(0, Qt::UserRole + 1).toInt()) : std::nullopt;
+      case Reading::kStyle: return number(w->property("faunaryStyle").toUInt());
+      // The client area and Windows' frame: 3 pixels on each side, a 22-pixel caption.
+      case Reading::kSize: return std::to_string(w->width() + 6) + "x" + std::to_string(w->height() + 28);
+    }
+    return std::nullopt;
+  }
+  std::optional<std::vector<std::string>> Entries(Window window, int id) override {
     QWidget* control = Control(window, id);
-    return control ? std::optional(TextOf(control)) : std::nullopt;
+    std::vector<std::string> entries;
+    if (auto* c = qobject_cast<QComboBox*>(control)) {
+      for (int i = 0; i < c->count(); ++i) entries.push_back(ToCp1252(c->itemText(i)));
+    } else if (auto* l = control ? control->findChild<QListWidget*>() : nullptr) {
+      for (int i = 0; i < l->count(); ++i) entries.push_back(ToCp1252(l->item(i)->text()));
+    } else {
+      return std::nullopt;
+    }
+    return entries;
   }
   std::vector<std::string> TextsAt(int x, int y) override {
     std::vector<std::string> texts;
@@ -114,115 +151,60 @@ class QtBackend final : public SessionBackend {
         texts.push_back(TextOf(w));
     return texts;
   }
-  // A drop-down list, or the list of a simple combo box.
-  std::optional<ComboState> Combo(Window window, int id) override {
-    QWidget* control = Control(window, id);
-    ComboState state;
-    if (auto* c = qobject_cast<QComboBox*>(control)) {
-      for (int i = 0; i < c->count(); ++i) state.entries.push_back(ToCp1252(c->itemText(i)));
-      state.selected = c->currentIndex();
-    } else if (auto* l = control ? control->findChild<QListWidget*>() : nullptr) {
-      for (int i = 0; i < l->count(); ++i) state.entries.push_back(ToCp1252(l->item(i)->text()));
-      state.selected = l->currentRow();
-    } else {
-      return std::nullopt;
-    }
-    return state;
-  }
-  std::optional<int> CheckState(int id) override {
-    auto* button = qobject_cast<QAbstractButton*>(Control(Window::kDialog, id));
-    return button ? std::optional(button->isChecked() ? 1 : 0) : std::nullopt;
-  }
-  std::optional<TabState> Tabs(int id) override {
-    QTabBar* bar = TabBar(id);
-    return bar ? std::optional(TabState{bar->count(), bar->currentIndex()}) : std::nullopt;
-  }
-  std::optional<int> ListRows(int id) override {
-    auto* list = qobject_cast<QTreeWidget*>(Control(Window::kMain, id));
-    return list ? std::optional(list->topLevelItemCount()) : std::nullopt;
-  }
-  std::optional<std::string> ListCell(int id, int row, int column) override {
-    QTreeWidgetItem* item = Row(id, row);
-    return item ? std::optional(ToCp1252(item->text(column))) : std::nullopt;
-  }
-  std::optional<int> ListImage(int id, int row) override {
-    QTreeWidgetItem* item = Row(id, row);
-    if (!item || item->icon(0).isNull()) return std::nullopt;
-    return item->data(0, Qt::UserRole + 1).toInt();
-  }
-  std::optional<std::uint32_t> Style(std::optional<int> id) override {
-    QWidget* w = id ? Control(Window::kMain, *id) : main_.data();
-    return w ? std::optional(w->property("faunaryStyle").toUInt()) : std::nullopt;
-  }
-  // The client area and Windows' frame: 3 pixels on each side, a 22-pixel caption.
-  std::optional<std::pair<int, int>> WindowSize() override {
-    return std::pair(main_->width() + 6, main_->height() + 28);
-  }
   std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>& allowed) override {
     return ::TextsThatDoNotFit(main_, allowed);
   }
 
+  // A click in a simple combo box's list; in a drop-down list, open it, move
+  // to the entry and press Enter.
   std::string Pick(Window window, int id, int entry) override {
-    // A click in a simple combo box's list; in a drop-down list, open it,
-    // move to the entry and press Enter.
-    return Post([control = QPointer(Control(window, id)), entry] {
+    return Post(Control(window, id), [entry](QWidget* control) {
       if (auto* c = qobject_cast<QComboBox*>(control)) {
         c->showPopup();
         c->view()->setCurrentIndex(c->model()->index(entry, 0));
         QTest::keyClick(c->view(), Qt::Key_Return);
-      } else if (auto* l = control ? control->findChild<QListWidget*>() : nullptr) {
+      } else if (auto* l = control->findChild<QListWidget*>()) {
         l->scrollToItem(l->item(entry));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(entry)).center());
       }
     });
   }
-  // A click on the tab when it is in sight, otherwise the arrow keys.
+  // The arrow keys, from the tab selected now.
   std::string SelectTab(int id, int position) override {
-    QTabBar* bar = TabBar(id);
+    QWidget* control = Control(Window::kMain, id);
+    QTabBar* bar = control ? control->findChild<QTabBar*>() : nullptr;
     if (!bar) return "no tab control " + std::to_string(id);
-    return Post([bar = QPointer(bar), position] {
-      const QRect tab = bar ? bar->tabRect(position) : QRect();
-      if (bar && tab.right() < bar->width() - 40) return QTest::mouseClick(bar, Qt::LeftButton, {}, tab.center());
-      if (bar) bar->setFocus();
-      while (bar && bar->currentIndex() != position)
-        QTest::keyClick(bar, bar->currentIndex() < position ? Qt::Key_Right : Qt::Key_Left);
+    return Post(bar, [position](QTabBar* tabs) {
+      for (int step = std::abs(position - tabs->currentIndex()); step > 0; --step)
+        QTest::keyClick(tabs, tabs->currentIndex() < position ? Qt::Key_Right : Qt::Key_Left);
     });
   }
   std::string Click(Window window, int id) override {
     auto* button = qobject_cast<QAbstractButton*>(Control(window, id));
-    if (!button) return "no button " + std::to_string(id);
-    return Post([button = QPointer(button)] {
-      if (button) button->click();
-    });
+    return button ? Post(button, [](QAbstractButton* b) { b->click(); }) : "no button " + std::to_string(id);
   }
   std::string DoubleClick(int id) override {
-    return Post([control = QPointer(Control(Window::kMain, id))] {
-      if (control) QTest::mouseDClick(control, Qt::LeftButton, {}, control->rect().center());
-    });
+    return Post(Control(Window::kMain, id), [](QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton, {}, w->rect().center()); });
   }
   std::string DoubleClickRow(int id, int row) override {
-    QTreeWidgetItem* item = Row(id, row);
+    auto* list = qobject_cast<QTreeWidget*>(Control(Window::kMain, id));
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
     if (!item) return "no row " + std::to_string(row) + " in list " + std::to_string(id);
-    return Post([list = QPointer(item->treeWidget()), item] {
-      if (!list) return;
-      list->scrollToItem(item);
-      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    return Post(list, [item](QTreeWidget* l) {
+      l->scrollToItem(item);
+      QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(item).center());
     });
   }
   std::string PressKey(Key key) override {
-    return Post([dialog = dialog_, key = key == Key::kEnter ? Qt::Key_Return : Qt::Key_Escape] {
-      if (dialog) QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog.data(), key);
+    return Post(dialog_.data(), [key = key == Key::kEnter ? Qt::Key_Return : Qt::Key_Escape](QWidget* dialog) {
+      QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, key);
     });
   }
   std::string ConfirmMessageBox(const std::string& title) override {
-    return Post([box = QPointer(FindMessageBox(title))] {
-      if (box) box->button(QMessageBox::Ok)->click();
-    });
+    return Post(FindMessageBox(title), [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
   }
   std::string Close() override {
-    return Post([main = main_] {
-      if (main) main->close();
-    });
+    return Post(main_.data(), [](QWidget* main) { main->close(); });
   }
   // The dialog when one is open; PNG files rather than the Windows driver's BMP.
   std::string Screenshot(const std::string& name) override {
@@ -235,28 +217,23 @@ class QtBackend final : public SessionBackend {
   }
 
  private:
-  std::string Post(std::function<void()> action) {
+  // Runs the action on the target from the event loop, if the target still lives then.
+  template <typename Target, typename Action>
+  std::string Post(Target* target, Action action) {
     ++pending_;
-    QTimer::singleShot(0, [this, action = std::move(action)] {
+    QTimer::singleShot(0, [this, target = QPointer<Target>(target), action] {
       --pending_;
-      action();
+      if (target) action(target.data());
     });
     return "";
   }
+  QWidget* Parent(Window window) const { return window == Window::kMain ? main_.data() : dialog_.data(); }
   QWidget* Control(Window window, int id) const {
-    QWidget* parent = window == Window::kMain ? main_.data() : dialog_.data();
+    QWidget* parent = Parent(window);
     for (QObject* child : parent ? parent->children() : QObjectList())
       if (auto* w = qobject_cast<QWidget*>(child); w && qttk::HandleOf(w) && w->property("faunaryId").toInt() == id)
         return w;
     return nullptr;
-  }
-  QTabBar* TabBar(int id) const {
-    QWidget* control = Control(Window::kMain, id);
-    return control ? control->findChild<QTabBar*>() : nullptr;
-  }
-  QTreeWidgetItem* Row(int id, int row) const {
-    auto* list = qobject_cast<QTreeWidget*>(Control(Window::kMain, id));
-    return list ? list->topLevelItem(row) : nullptr;
   }
   static QMessageBox* FindMessageBox(const std::string& title) {
     for (QWidget* w : QApplication::topLevelWidgets())

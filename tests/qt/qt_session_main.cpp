@@ -7,9 +7,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 #include "backends/qt/qt_application.h"
 #include "qt_session.h"
@@ -21,6 +18,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: faunary_qt_sessions <data-folder> <working-folder> <output-folder> <session>...\n");
     return 2;
   }
+  std::vector<ParsedScript> scripts;
+  for (int n = 4; n < argc; ++n) {
+    scripts.push_back(ReadScript(argv[n]));
+    if (!scripts.back().error.empty()) {
+      std::fprintf(stderr, "%s\n", scripts.back().error.c_str());
+      return 2;
+    }
+  }
   const fs::path data = fs::absolute(argv[1]), work = fs::absolute(argv[2]), output = fs::absolute(argv[3]);
   fs::remove_all(work);
   fs::create_directories(work);
@@ -28,23 +33,12 @@ int main(int argc, char** argv) {
   fs::copy(data / "data", work / "data", fs::copy_options::recursive);
   if (fs::exists(data / "faunary.dat")) fs::copy_file(data / "faunary.dat", work / "faunary.dat");
 
-  std::vector<fs::path> scripts;
-  for (int n = 4; n < argc; ++n) scripts.push_back(fs::absolute(argv[n]));
-
   QApplication application(argc, argv);
   qttk::SetUpApplication(application);
   fs::current_path(work);
-  for (const fs::path& script : scripts) {
-    std::ifstream file(script, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    ParsedScript parsed = ParseScript(text.str());
-    if (!file || !parsed.error.empty()) {
-      std::fprintf(stderr, "%s: cannot read the script %s\n", script.c_str(), parsed.error.c_str());
-      return 2;
-    }
-    const bool passed = RunQtSession(std::move(parsed.steps), output.string());
-    std::printf("%s: %s\n", script.c_str(), passed ? "PASSED" : "FAILED");
+  for (int n = 4; n < argc; ++n) {
+    const bool passed = RunQtSession(std::move(scripts[static_cast<std::size_t>(n - 4)].steps), output.string());
+    std::printf("%s: %s\n", argv[n], passed ? "PASSED" : "FAILED");
     if (!passed) return 1;
   }
   return 0;

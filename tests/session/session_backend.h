@@ -1,70 +1,62 @@
 #pragma once
-// What a session interpreter needs from the program it drives: a few
-// readings of its windows and the user's actions, each done at once. The
-// Windows driver does them with window messages from another process, the
-// Qt one with the widgets of the program running in its own process.
-//
-// Readings give nullopt when the control is missing (or does not answer).
-// Actions give "" when done or under way, otherwise why they cannot be.
-#include <cstdint>
+// What a session interpreter needs from the program it drives: readings of
+// its windows and the user's actions, each done at once. The Windows driver
+// does them with window messages from another process, the Qt one with the
+// widgets of the program running in its own process.
+#include <climits>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
-// Where a control is: on the main window, or on the dialog the session
-// found with FindDialog.
+// Where a control is: on the main window, or on the dialog found by FindDialog.
 enum class Window { kMain, kDialog };
+constexpr int kItself = INT_MIN;  // as a control id: the window itself
+
+// What Read gives, as the text a script compares it with (numbers in decimal).
+enum class Reading {
+  kText,
+  kSelection,   // a combo box's selected entry, "" for none
+  kEntryCount,  // a combo box's
+  kChecked,     // a button's check state
+  kTabCount,
+  kTabSelection,
+  kRowCount,  // a list view's
+  kCell,      // a list view's row and column
+  kImage,     // a list view row's image, an index in the type images
+  kStyle,     // the window style
+  kSize,      // of the main window itself, frame included: "800x600"
+};
 enum class Key { kEnter, kEscape };
-
-struct ComboState {
-  std::vector<std::string> entries;
-  int selected = -1;
-};
-
-struct TabState {
-  int count = 0;
-  int selected = -1;
-};
 
 class SessionBackend {
  public:
   virtual ~SessionBackend() = default;
 
   // The program and its windows.
-  virtual std::string Start() = 0;
+  virtual std::string Start() = 0;            // "" when started, otherwise why not
   virtual std::optional<int> ExitCode() = 0;  // nullopt while it runs
   virtual bool FindMainWindow() = 0;          // true once it is shown and answers
-  virtual bool FindDialog(const std::string& title) = 0;  // a modal dialog the main window owns
+  virtual bool FindDialog(const std::string& title) = 0;  // a modal dialog of the main window
   virtual bool DialogOpen() = 0;
-  // The text of the open message box with that title.
   virtual std::optional<std::string> MessageBoxText(const std::string& title) = 0;
   // The title of an open dialog or message box other than the session's dialog.
   virtual std::optional<std::string> OtherDialog() = 0;
-  // The open windows, for a failure report (lines that end in '\n').
-  virtual std::string DescribeWindows() = 0;
+  virtual std::string DescribeWindows() = 0;  // the open windows, for a failure report
 
-  // What the user sees.
-  virtual std::optional<std::string> Text(Window window, int id) = 0;
+  // What the user sees; nullopt when the control is missing or does not answer.
+  virtual std::optional<std::string> Read(Window window, int id, Reading reading, int row, int column) = 0;
+  virtual std::optional<std::vector<std::string>> Entries(Window window, int id) = 0;  // a combo box's
   // The texts of the main window's visible controls whose top left is x,y.
   virtual std::vector<std::string> TextsAt(int x, int y) = 0;
-  virtual std::optional<ComboState> Combo(Window window, int id) = 0;
-  virtual std::optional<int> CheckState(int id) = 0;  // a button of the dialog
-  virtual std::optional<TabState> Tabs(int id) = 0;
-  virtual std::optional<int> ListRows(int id) = 0;
-  virtual std::optional<std::string> ListCell(int id, int row, int column) = 0;
-  virtual std::optional<int> ListImage(int id, int row) = 0;  // index in the type images
-  virtual std::optional<std::uint32_t> Style(std::optional<int> id) = 0;  // nullopt: the main window's
-  virtual std::optional<std::pair<int, int>> WindowSize() = 0;             // outer, frame included
-  // Lines naming the controls whose texts overflow them, on every tab for
-  // every Pokemon, except `allowed`; nullopt where fonts cannot be measured.
-  virtual std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>& allowed) = 0;
+  // For every Pokemon on every tab, a line for each control (but `allowed`)
+  // whose text does not fit it; nullopt where fonts cannot be measured.
+  virtual std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>&) { return {}; }
 
-  // What the user does.
+  // What the user does; "" when done or under way, otherwise why it cannot be.
   virtual std::string Pick(Window window, int id, int entry) = 0;
   virtual std::string SelectTab(int id, int position) = 0;
   virtual std::string Click(Window window, int id) = 0;
-  virtual std::string DoubleClick(int id) = 0;
+  virtual std::string DoubleClick(int) { return "this driver cannot double-click a control"; }
   virtual std::string DoubleClickRow(int id, int row) = 0;
   virtual std::string PressKey(Key key) = 0;  // in the dialog
   virtual std::string ConfirmMessageBox(const std::string& title) = 0;

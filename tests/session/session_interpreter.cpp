@@ -64,13 +64,10 @@ std::string Mismatch(const Args& args, std::size_t at, const std::string& shown)
   return std::string("expected ") + (prefix ? "a text starting with " : "") + Show(text) + ", shown " + Show(shown);
 }
 
-std::string Compare(int shown, const std::string& expected, const std::string& what) {
-  return shown == Int(expected) ? "" : what + " " + std::to_string(shown) + ", expected " + expected;
-}
-
-std::string Missing(Window window, const std::string& id) {
-  return (window == Window::kMain ? "the main window has no control " : "the dialog has no item ") + id +
-         " (or it does not answer)";
+// Why nothing was read at args[0] (and the row args[1]).
+std::string Unread(Window window, const Args& args, std::size_t places) {
+  return std::string("cannot read ") + (window == Window::kMain ? "control " : "the dialog's item ") + args[0] +
+         (places > 1 ? " row " + args[1] : "") + " (missing, or it does not answer)";
 }
 
 std::string Listed(const std::vector<std::string>& texts) {
@@ -138,27 +135,6 @@ StepResult SessionInterpreter::Execute(const Step& step) {
   }
 }
 
-StepResult SessionInterpreter::ExpectText(Window window, const Args& a) {
-  const std::optional<std::string> shown = backend_.Text(window, Int(a[0]));
-  return Done(shown ? Mismatch(a, 1, *shown) : Missing(window, a[0]));
-}
-
-StepResult SessionInterpreter::ExpectSelection(Window window, const Args& a) {
-  const std::optional<ComboState> combo = backend_.Combo(window, Int(a[0]));
-  if (!combo) return Done(Missing(window, a[0]));
-  const auto at = static_cast<std::size_t>(combo->selected);
-  return Done(Mismatch(a, 1, at < combo->entries.size() ? combo->entries[at] : ""));
-}
-
-StepResult SessionInterpreter::Choose(Window window, const Args& a) {
-  const std::optional<ComboState> combo = backend_.Combo(window, Int(a[0]));
-  if (!combo) return Done(Missing(window, a[0]));
-  const auto entry = std::find(combo->entries.begin(), combo->entries.end(), a[1]);
-  if (entry == combo->entries.end())
-    return Done("no entry " + Show(a[1]) + (combo->entries.size() < 20 ? ", only" + Listed(combo->entries) : ""));
-  return Done(backend_.Pick(window, Int(a[0]), static_cast<int>(entry - combo->entries.begin())));
-}
-
 std::optional<std::string> SessionInterpreter::ReadWorkFile(const std::string& name) const {
   std::ifstream in(work_dir_.empty() ? name : work_dir_ + "/" + name, std::ios::binary);
   std::ostringstream bytes;
@@ -168,7 +144,30 @@ std::optional<std::string> SessionInterpreter::ReadWorkFile(const std::string& n
 
 void SessionInterpreter::AddCommands() {
   using N = Needs;
+  using R = Reading;
   constexpr Window kMain = Window::kMain, kDialog = Window::kDialog;
+  const auto needs = [](Window window) { return window == kMain ? N::kMainWindow : N::kDialog; };
+  // expect-<what> <id> [<row>] [prefix] "text": what the control shows.
+  const auto expect = [this, needs](Window window, Reading reading, std::size_t places = 1) {
+    return Command{places + 1, places + 2, needs(window), [this, window, reading, places](const Args& a) {
+      const std::optional<std::string> shown = backend_.Read(window, Int(a[0]), reading, places > 1 ? Int(a[1]) : 0, 0);
+      return Done(shown ? Mismatch(a, places, *shown) : Unread(window, a, places));
+    }};
+  };
+  // pick / dialog-select <id> "entry": the user's choice in a combo box.
+  const auto choose = [this, needs](Window window) {
+    return Command{2, 2, needs(window), [this, window](const Args& a) {
+      const std::optional<std::vector<std::string>> entries = backend_.Entries(window, Int(a[0]));
+      if (!entries) return Done(Unread(window, a, 1));
+      const auto entry = std::find(entries->begin(), entries->end(), a[1]);
+      if (entry == entries->end())
+        return Done("no entry " + Show(a[1]) + (entries->size() < 20 ? ", only" + Listed(*entries) : ""));
+      return Done(backend_.Pick(window, Int(a[0]), static_cast<int>(entry - entries->begin())));
+    }};
+  };
+  const auto click = [this, needs](Window window) {
+    return Command{1, 1, needs(window), [this, window](const Args& a) { return Done(backend_.Click(window, Int(a[0]))); }};
+  };
   commands_ = {
       // The program: starting it, its main window, message boxes, its exit.
       {"timeout", {1, 1, N::kNothing, [this](const Args& a) {
@@ -191,7 +190,7 @@ void SessionInterpreter::AddCommands() {
                      static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(after).count()));
          return Done();
        }}},
-      // Checks the box's text, then presses its OK button.
+      // wait-message-box "title" [prefix] "text": checks the text, then presses OK.
       {"wait-message-box", {2, 3, N::kProgram, [this](const Args& a) {
          if (!acted_) {
            const std::optional<std::string> text = backend_.MessageBoxText(a[0]);
@@ -211,28 +210,28 @@ void SessionInterpreter::AddCommands() {
          const std::optional<int> code = backend_.ExitCode();
          if (!code) return WaitUntil(false, "exit of the program");
          started_ = main_window_ = dialog_ = false;
-         return Done(Compare(*code, a[0], "exit code"));
+         return Done(*code == Int(a[0]) ? "" : "exit code " + std::to_string(*code));
        }}},
       {"screenshot", {1, 1, N::kMainWindow, [this](const Args& a) { return Done(backend_.Screenshot(a[0])); }}},
 
       // The main window and its page.
       {"expect-window-size", {2, 2, N::kMainWindow, [this](const Args& a) {
-         const auto size = backend_.WindowSize().value_or(std::pair(0, 0));
-         const bool same = size.first == Int(a[0]) && size.second == Int(a[1]);
-         return Done(same ? "" : "outer size " + std::to_string(size.first) + "x" + std::to_string(size.second));
+         const std::string size = backend_.Read(kMain, kItself, R::kSize, 0, 0).value_or("unknown");
+         return Done(size == a[0] + "x" + a[1] ? "" : "outer size " + size);
        }}},
       // expect-style main|<id> <mask> <value>: the window style's bits under the mask.
       {"expect-style", {3, 3, N::kMainWindow, [this](const Args& a) {
-         const std::optional<std::uint32_t> style = backend_.Style(a[0] == "main" ? std::nullopt : std::optional(Int(a[0])));
-         if (!style) return Done(Missing(kMain, a[0]));
-         const std::uint32_t masked = *style & static_cast<std::uint32_t>(Number(a[1]));
+         const std::optional<std::string> style = backend_.Read(kMain, a[0] == "main" ? kItself : Int(a[0]), R::kStyle, 0, 0);
+         if (!style) return Done(Unread(kMain, a, 1));
+         const auto value = static_cast<std::uint32_t>(Number(*style));
+         const auto masked = value & static_cast<std::uint32_t>(Number(a[1]));
          if (masked == static_cast<std::uint32_t>(Number(a[2]))) return Done();
          char text[64];
-         std::snprintf(text, sizeof text, "style 0x%08X, masked 0x%08X", static_cast<unsigned>(*style),
+         std::snprintf(text, sizeof text, "style 0x%08X, masked 0x%08X", static_cast<unsigned>(value),
                        static_cast<unsigned>(masked));
          return Done(text);
        }}},
-      {"expect-text", {2, 3, N::kMainWindow, [this](const Args& a) { return ExpectText(kMain, a); }}},
+      {"expect-text", expect(kMain, R::kText)},
       // expect-text-at <x> <y> [prefix] "text": the one visible control placed there.
       {"expect-text-at", {3, 4, N::kMainWindow, [this](const Args& a) {
          const std::vector<std::string> texts = backend_.TextsAt(Int(a[0]), Int(a[1]));
@@ -240,40 +239,24 @@ void SessionInterpreter::AddCommands() {
          return Done(std::to_string(texts.size()) + " visible controls at " + a[0] + "," + a[1] + ":" + Listed(texts));
        }}},
       {"expect-combo-entries", {1, kAny, N::kMainWindow, [this](const Args& a) {
-         const std::optional<ComboState> combo = backend_.Combo(kMain, Int(a[0]));
-         if (!combo) return Done(Missing(kMain, a[0]));
-         return Done(combo->entries == Args(a.begin() + 1, a.end()) ? "" : "entries are" + Listed(combo->entries));
+         const std::optional<std::vector<std::string>> entries = backend_.Entries(kMain, Int(a[0]));
+         if (!entries) return Done(Unread(kMain, a, 1));
+         return Done(*entries == Args(a.begin() + 1, a.end()) ? "" : "entries are" + Listed(*entries));
        }}},
-      {"expect-combo-count", {2, 2, N::kMainWindow, [this](const Args& a) {
-         const std::optional<ComboState> combo = backend_.Combo(kMain, Int(a[0]));
-         return Done(combo ? Compare(static_cast<int>(combo->entries.size()), a[1], "entry count") : Missing(kMain, a[0]));
-       }}},
-      {"expect-combo-selection", {2, 2, N::kMainWindow, [this](const Args& a) { return ExpectSelection(kMain, a); }}},
-      {"expect-tab-count", {2, 2, N::kMainWindow, [this](const Args& a) {
-         const std::optional<TabState> tabs = backend_.Tabs(Int(a[0]));
-         return Done(tabs ? Compare(tabs->count, a[1], "tab count") : Missing(kMain, a[0]));
-       }}},
-      {"expect-tab-selection", {2, 2, N::kMainWindow, [this](const Args& a) {
-         const std::optional<TabState> tabs = backend_.Tabs(Int(a[0]));
-         return Done(tabs ? Compare(tabs->selected, a[1], "selected tab") : Missing(kMain, a[0]));
-       }}},
-      {"expect-list-count", {2, 2, N::kMainWindow, [this](const Args& a) {
-         const std::optional<int> rows = backend_.ListRows(Int(a[0]));
-         return Done(rows ? Compare(*rows, a[1], "row count") : Missing(kMain, a[0]));
-       }}},
+      {"expect-combo-count", expect(kMain, R::kEntryCount)},
+      {"expect-combo-selection", expect(kMain, R::kSelection)},
+      {"expect-tab-count", expect(kMain, R::kTabCount)},
+      {"expect-tab-selection", expect(kMain, R::kTabSelection)},
+      {"expect-list-count", expect(kMain, R::kRowCount)},
+      {"expect-list-image", expect(kMain, R::kImage, 2)},
       // expect-list-row <id> <row> "column 0" "column 1" ...
       {"expect-list-row", {3, kAny, N::kMainWindow, [this](const Args& a) {
          for (std::size_t column = 0; column + 2 < a.size(); ++column) {
-           const std::optional<std::string> shown = backend_.ListCell(Int(a[0]), Int(a[1]), static_cast<int>(column));
-           if (!shown) return Done("cannot read row " + a[1] + " column " + std::to_string(column) + " of list " + a[0]);
-           if (std::string wrong = Mismatch({a[column + 2]}, 0, *shown); !wrong.empty())
-             return Done("column " + std::to_string(column) + ": " + wrong);
+           const auto shown = backend_.Read(kMain, Int(a[0]), R::kCell, Int(a[1]), static_cast<int>(column));
+           const std::string wrong = shown ? Mismatch({a[column + 2]}, 0, *shown) : Unread(kMain, a, 2);
+           if (!wrong.empty()) return Done("column " + std::to_string(column) + ": " + wrong);
          }
          return Done();
-       }}},
-      {"expect-list-image", {3, 3, N::kMainWindow, [this](const Args& a) {
-         const std::optional<int> image = backend_.ListImage(Int(a[0]), Int(a[1]));
-         return Done(image ? Compare(*image, a[2], "image") : "cannot read the image of row " + a[1]);
        }}},
       // expect-texts-fit "window name"...: the controls allowed to overflow.
       {"expect-texts-fit", {0, kAny, N::kMainWindow, [this](const Args& a) {
@@ -283,18 +266,17 @@ void SessionInterpreter::AddCommands() {
          for (const std::string& line : *report) failure += "\n  " + line;
          return Done(failure.empty() ? "" : "texts that do not fit their controls:" + failure);
        }}},
-      {"pick", {2, 2, N::kMainWindow, [this](const Args& a) { return Choose(kMain, a); }}},
+      {"pick", choose(kMain)},
       // Waits until the tab control shows the tab selected.
       {"select-tab", {2, 2, N::kMainWindow, [this](const Args& a) {
          if (!acted_) {
            acted_ = true;
            if (std::string failure = backend_.SelectTab(Int(a[0]), Int(a[1])); !failure.empty()) return Done(failure);
          }
-         const std::optional<TabState> tabs = backend_.Tabs(Int(a[0]));
-         if (!tabs) return Done(Missing(kMain, a[0]));
-         return WaitUntil(tabs->selected == Int(a[1]), "selection of tab " + a[1]);
+         const std::optional<std::string> selected = backend_.Read(kMain, Int(a[0]), R::kTabSelection, 0, 0);
+         return selected ? WaitUntil(*selected == a[1], "selection of tab " + a[1]) : Done(Unread(kMain, a, 1));
        }}},
-      {"click", {1, 1, N::kMainWindow, [this](const Args& a) { return Done(backend_.Click(kMain, Int(a[0]))); }}},
+      {"click", click(kMain)},
       {"double-click", {1, 1, N::kMainWindow, [this](const Args& a) { return Done(backend_.DoubleClick(Int(a[0]))); }}},
       {"double-click-row", {2, 2, N::kMainWindow, [this](const Args& a) {
          return Done(backend_.DoubleClickRow(Int(a[0]), Int(a[1])));
@@ -305,14 +287,11 @@ void SessionInterpreter::AddCommands() {
          dialog_ = backend_.FindDialog(a[0]);
          return WaitUntil(dialog_, "dialog " + Show(a[0]));
        }}},
-      {"expect-dialog-text", {2, 3, N::kDialog, [this](const Args& a) { return ExpectText(kDialog, a); }}},
-      {"expect-dialog-checked", {2, 2, N::kDialog, [this](const Args& a) {
-         const std::optional<int> state = backend_.CheckState(Int(a[0]));
-         return Done(state ? Compare(*state, a[1], "check state") : Missing(kDialog, a[0]));
-       }}},
-      {"expect-dialog-combo-selection", {2, 2, N::kDialog, [this](const Args& a) { return ExpectSelection(kDialog, a); }}},
-      {"dialog-click", {1, 1, N::kDialog, [this](const Args& a) { return Done(backend_.Click(kDialog, Int(a[0]))); }}},
-      {"dialog-select", {2, 2, N::kDialog, [this](const Args& a) { return Choose(kDialog, a); }}},
+      {"expect-dialog-text", expect(kDialog, R::kText)},
+      {"expect-dialog-checked", expect(kDialog, R::kChecked)},
+      {"expect-dialog-combo-selection", expect(kDialog, R::kSelection)},
+      {"dialog-click", click(kDialog)},
+      {"dialog-select", choose(kDialog)},
       {"dialog-key", {1, 1, N::kDialog, [this](const Args& a) {
          if (a[0] != "enter" && a[0] != "escape") return Done("the key is enter or escape");
          return Done(backend_.PressKey(a[0] == "enter" ? Key::kEnter : Key::kEscape));
@@ -337,7 +316,7 @@ void SessionInterpreter::AddCommands() {
          const std::optional<std::string> file = ReadWorkFile(a[0]);
          if (!file) return Done(a[0] + " cannot be read");
          const auto lines = std::count(file->begin(), file->end(), '\n') + (!file->empty() && file->back() != '\n');
-         return Done(lines == Int(a[1]) ? "" : std::to_string(lines) + " lines, expected " + a[1] + ":\n" + *file);
+         return Done(lines == Int(a[1]) ? "" : std::to_string(lines) + " lines:\n" + *file);
        }}},
   };
 }

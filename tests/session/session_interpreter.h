@@ -15,7 +15,7 @@
 #include "session_backend.h"
 #include "session_script.h"
 
-// A step's outcome: passed, failed, or still waiting for something.
+// A step's outcome: passed, failed, or still waiting.
 struct StepResult {
   bool waiting = false;
   std::string failure;  // while waiting: what the step waits for
@@ -39,9 +39,6 @@ class SessionInterpreter {
   };
 
   StepResult Execute(const Step& step);
-  StepResult ExpectText(Window window, const Args& args);
-  StepResult ExpectSelection(Window window, const Args& args);
-  StepResult Choose(Window window, const Args& args);
   std::optional<std::string> ReadWorkFile(const std::string& name) const;
   void AddCommands();
 

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <fstream>
+#include <sstream>
 
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Reads the quoted text starting at line[at] == '"' into `out` and moves `at`
 // past it; returns what is wrong with it, or "".
@@ -22,22 +18,19 @@ std::string QuotedText(std::string_view line, std::size_t& at, std::string& out)
     }
     if (line[at] != '\\') {
       out.push_back(line[at]);
-      continue;
-    }
-    if (++at >= line.size()) break;
-    switch (line[at]) {
-      case 'n': out.push_back('\n'); break;
-      case '"': out.push_back('"'); break;
-      case '\\': out.push_back('\\'); break;
-      case 'x': {
-        const int high = at + 1 < line.size() ? HexDigit(line[at + 1]) : -1;
-        const int low = at + 2 < line.size() ? HexDigit(line[at + 2]) : -1;
-        if (high < 0 || low < 0) return "\\x needs two hex digits";
-        out.push_back(static_cast<char>(high * 16 + low));
-        at += 2;
-        break;
-      }
-      default: return std::string("unknown escape \\") + line[at];
+    } else if (++at == line.size()) {
+      break;
+    } else if (line[at] == 'x') {
+      unsigned byte = 0;
+      const char* digits = line.data() + at + 1;
+      if (line.size() < at + 3 || std::from_chars(digits, digits + 2, byte, 16).ptr != digits + 2)
+        return "\\x needs two hex digits";
+      out.push_back(static_cast<char>(byte));
+      at += 2;
+    } else if (line[at] == 'n' || line[at] == '"' || line[at] == '\\') {
+      out.push_back(line[at] == 'n' ? '\n' : line[at]);
+    } else {
+      return std::string("unknown escape \\") + line[at];
     }
   }
   return "unterminated text";
@@ -47,36 +40,36 @@ std::string QuotedText(std::string_view line, std::size_t& at, std::string& out)
 
 ParsedScript ParseScript(std::string_view text) {
   ParsedScript parsed;
-  int line_number = 0;
-  for (std::size_t line_start = 0; line_start <= text.size();) {
-    std::size_t line_end = text.find('\n', line_start);
-    if (line_end == std::string_view::npos) line_end = text.size();
-    std::string_view line = text.substr(line_start, line_end - line_start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    ++line_number;
-    line_start = line_end + 1;
-
+  std::istringstream lines{std::string(text)};
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     std::vector<std::string> words;
     for (std::size_t at = 0; at < line.size();) {
       if (std::isspace(static_cast<unsigned char>(line[at]))) {
         ++at;
       } else if (line[at] == '#' && words.empty()) {
         break;
-      } else if (line[at] == '"') {
-        const std::string error = QuotedText(line, at, words.emplace_back());
-        if (!error.empty()) {
-          parsed.error = "line " + std::to_string(line_number) + ": " + error;
-          return parsed;
-        }
-      } else {
+      } else if (line[at] != '"') {
         const std::size_t stop = std::min(line.find_first_of(" \t", at), line.size());
-        words.emplace_back(line.substr(at, stop - at));
+        words.push_back(line.substr(at, stop - at));
         at = stop;
+      } else if (std::string error = QuotedText(line, at, words.emplace_back()); !error.empty()) {
+        parsed.error = "line " + std::to_string(number) + ": " + error;
+        return parsed;
       }
     }
-    if (words.empty()) continue;
-    Step& step = parsed.steps.emplace_back(Step{line_number, std::move(words.front()), {}});
-    step.args.assign(std::make_move_iterator(words.begin() + 1), std::make_move_iterator(words.end()));
+    if (!words.empty())
+      parsed.steps.push_back({number, words.front(), std::vector<std::string>(words.begin() + 1, words.end())});
   }
+  return parsed;
+}
+
+ParsedScript ReadScript(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  ParsedScript parsed = file ? ParseScript(text.str()) : ParsedScript{{}, "cannot be read"};
+  if (!parsed.error.empty()) parsed.error = path + ": " + parsed.error;
   return parsed;
 }

@@ -18,3 +18,5 @@ struct ParsedScript {
 };
 
 ParsedScript ParseScript(std::string_view text);
+// The script in that file; the error names the file.
+ParsedScript ReadScript(const std::string& path);

@@ -3,8 +3,6 @@
 // program (under Wine in the test, on Windows just as well) and exits 0 when
 // every step passed, 1 otherwise, 2 on bad usage.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "win32_session.h"
 
@@ -13,12 +11,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: faunary_wine_driver <faunary.exe> <working-folder> <session-script> <output-folder>\n");
     return 2;
   }
-  std::ifstream script_file(argv[3], std::ios::binary);
-  std::ostringstream script;
-  script << script_file.rdbuf();
-  ParsedScript parsed = ParseScript(script.str());
-  if (!script_file || !parsed.error.empty()) {
-    std::fprintf(stderr, "%s: cannot read the script %s\n", argv[3], parsed.error.c_str());
+  ParsedScript parsed = ReadScript(argv[3]);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "%s\n", parsed.error.c_str());
     return 2;
   }
   const bool passed = RunWin32Session(std::move(parsed.steps), {argv[1], argv[2], argv[4]});

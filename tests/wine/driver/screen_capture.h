@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "win32_driver.h"
+#include "window_queries.h"
 
 // Copies the window's area of the screen (frame included) into a 24-bit
 // .bmp file. Empty on success, otherwise what went wrong.

@@ -56,12 +56,9 @@ class Win32Backend final : public SessionBackend {
   }
   // Found once start-up has reached the message loop (or a message box).
   bool FindMainWindow() override {
-    HWND window = FindWindowA("FAUNARY", "Faunary");
-    DWORD owner = 0;
-    if (window != nullptr) GetWindowThreadProcessId(window, &owner);
-    if (window == nullptr || owner != process_.dwProcessId || !IsWindowVisible(window) || !Sync(window)) return false;
-    main_ = window;
-    return true;
+    for (HWND window : TopWindowsOf(process_.dwProcessId, "FAUNARY"))
+      if (WindowText(window) == "Faunary" && Sync(window)) main_ = window;
+    return main_ != nullptr;
   }
   bool FindDialog(const std::string& title) override {
     for (HWND window : TopWindowsOf(process_.dwProcessId, kDialogClass))
@@ -101,7 +98,48 @@ class Win32Backend final : public SessionBackend {
     return out;
   }
 
-  std::optional<std::string> Text(Window window, int id) override { return WindowText(Item(window, id)); }
+  std::optional<std::string> Read(Window window, int id, Reading reading, int row, int column) override {
+    HWND control = Item(window, id);
+    const auto number = [](std::optional<int> n) { return n ? std::optional(std::to_string(*n)) : std::nullopt; };
+    LVITEMA item{};
+    item.iItem = row;
+    item.iSubItem = column;
+    item.mask = LVIF_IMAGE;
+    switch (reading) {
+      case Reading::kText: return WindowText(control);
+      case Reading::kSelection: {
+        const std::optional<std::vector<std::string>> entries = ComboEntries(control);
+        const auto selected = static_cast<std::size_t>(Ask(control, CB_GETCURSEL).value_or(-1));
+        if (!entries) return std::nullopt;
+        return selected < entries->size() ? (*entries)[selected] : "";
+      }
+      case Reading::kEntryCount: return number(Ask(control, CB_GETCOUNT));
+      case Reading::kChecked: return number(Ask(control, BM_GETCHECK));
+      case Reading::kTabCount: return number(Ask(control, TCM_GETITEMCOUNT));
+      case Reading::kTabSelection: return number(Ask(control, TCM_GETCURSEL));
+      case Reading::kRowCount: return number(Ask(control, LVM_GETITEMCOUNT));
+      case Reading::kCell: {
+        const auto got = SendRemote(process_.hProcess, control, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), item);
+        return got && got->answer >= 0 ? std::optional(got->text) : std::nullopt;
+      }
+      case Reading::kImage: {
+        const auto got = SendRemote(process_.hProcess, control, LVM_GETITEMA, 0, item);
+        return number(got && got->answer != FALSE ? std::optional(got->item.iImage) : std::nullopt);
+      }
+      case Reading::kStyle:
+        if (control == nullptr) return std::nullopt;
+        return std::to_string(static_cast<std::uint32_t>(GetWindowLongPtrA(control, GWL_STYLE)));
+      case Reading::kSize: {
+        RECT rect{};
+        if (GetWindowRect(control, &rect) == FALSE) return std::nullopt;
+        return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+      }
+    }
+    return std::nullopt;
+  }
+  std::optional<std::vector<std::string>> Entries(Window window, int id) override {
+    return ComboEntries(Item(window, id));
+  }
   std::vector<std::string> TextsAt(int x, int y) override {
     std::vector<std::string> texts;
     for (HWND child : DirectChildren(main_)) {
@@ -109,39 +147,6 @@ class Win32Backend final : public SessionBackend {
       if (rect.left == x && rect.top == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
     }
     return texts;
-  }
-  std::optional<ComboState> Combo(Window window, int id) override {
-    HWND combo = Item(window, id);
-    std::optional<std::vector<std::string>> entries = ComboEntries(combo);
-    const std::optional<int> selected = Ask(combo, CB_GETCURSEL);
-    if (!entries || !selected) return std::nullopt;
-    return ComboState{std::move(*entries), *selected};
-  }
-  std::optional<int> CheckState(int id) override { return Ask(Item(Window::kDialog, id), BM_GETCHECK); }
-  std::optional<TabState> Tabs(int id) override {
-    const std::optional<int> count = Ask(Item(Window::kMain, id), TCM_GETITEMCOUNT);
-    const std::optional<int> selected = Ask(Item(Window::kMain, id), TCM_GETCURSEL);
-    return count && selected ? std::optional(TabState{*count, *selected}) : std::nullopt;
-  }
-  std::optional<int> ListRows(int id) override { return Ask(Item(Window::kMain, id), LVM_GETITEMCOUNT); }
-  std::optional<std::string> ListCell(int id, int row, int column) override {
-    return ListViewCell(process_.hProcess, Item(Window::kMain, id), row, column);
-  }
-  std::optional<int> ListImage(int id, int row) override {
-    return ListViewImage(process_.hProcess, Item(Window::kMain, id), row);
-  }
-  std::optional<std::uint32_t> Style(std::optional<int> id) override {
-    HWND window = id ? Item(Window::kMain, *id) : main_;
-    if (window == nullptr) return std::nullopt;
-    return static_cast<std::uint32_t>(GetWindowLongPtrA(window, GWL_STYLE));
-  }
-  std::optional<std::pair<int, int>> WindowSize() override {
-    RECT rect{};
-    if (GetWindowRect(main_, &rect) == FALSE) return std::nullopt;
-    return std::pair(rect.right - rect.left, rect.bottom - rect.top);
-  }
-  std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>&) override {
-    return std::nullopt;
   }
 
   std::string Pick(Window window, int id, int entry) override {
@@ -152,22 +157,13 @@ class Win32Backend final : public SessionBackend {
     return Answered();
   }
   // WM_NOTIFY cannot be sent from another process, so the tab control is made
-  // to send it itself: a click in the middle of the tab, or, when the tab is
-  // scrolled out of sight, the arrow keys from the tab selected now.
+  // to send it itself: the arrow keys from the tab selected now.
   std::string SelectTab(int id, int position) override {
     HWND tabs = Item(Window::kMain, id);
-    if (tabs == nullptr) return "no tab control " + std::to_string(id);
-    RECT client{};
-    GetClientRect(tabs, &client);
-    const std::optional<RECT> rect = TabItemRect(process_.hProcess, tabs, position);
-    if (rect && rect->left >= 0 && rect->right <= client.right) {
-      Notify(tabs, WM_LBUTTONDOWN, MK_LBUTTON, Middle(*rect));
-      Notify(tabs, WM_LBUTTONUP, 0, Middle(*rect));
-      return Answered();
-    }
-    const int selected = Ask(tabs, TCM_GETCURSEL).value_or(0);
-    const WPARAM key = position > selected ? VK_RIGHT : VK_LEFT;
-    for (int step = 0; step < std::abs(position - selected); ++step) {
+    const std::optional<int> selected = Ask(tabs, TCM_GETCURSEL);
+    if (!selected) return "no tab control " + std::to_string(id);
+    const WPARAM key = position > *selected ? VK_RIGHT : VK_LEFT;
+    for (int step = 0; step < std::abs(position - *selected); ++step) {
       Notify(tabs, WM_KEYDOWN, key, 1);
       Notify(tabs, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     }
@@ -180,24 +176,20 @@ class Win32Backend final : public SessionBackend {
     Notify(button, BM_CLICK, 0, 0);
     return Answered();
   }
-  // A static made with SS_NOTIFY tells its parent itself (STN_DBLCLK).
-  std::string DoubleClick(int id) override {
-    HWND control = Item(Window::kMain, id);
-    RECT rect{};
-    if (control == nullptr || GetClientRect(control, &rect) == FALSE) return "no control " + std::to_string(id);
-    Notify(control, WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(rect));
-    Notify(control, WM_LBUTTONUP, 0, Middle(rect));
-    return Answered();
-  }
   // The first click of a double-click selects the row; the list view then
   // reports the double-click to its parent itself (NM_DBLCLK).
   std::string DoubleClickRow(int id, int row) override {
     HWND list = Item(Window::kMain, id);
-    const std::optional<RECT> rect = ListViewRowRect(process_.hProcess, list, row);
-    if (!rect || !ListViewSelectRow(process_.hProcess, list, row))
+    RECT label{};
+    label.left = LVIR_LABEL;  // which part of the row, as the message expects it
+    LVITEMA selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    const auto rect = SendRemote(process_.hProcess, list, LVM_GETITEMRECT, static_cast<WPARAM>(row), label);
+    const auto select = SendRemote(process_.hProcess, list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), selected);
+    if (!rect || rect->answer == FALSE || !select || select->answer == FALSE)
       return "cannot select row " + std::to_string(row) + " of list " + std::to_string(id);
-    Notify(list, WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(*rect));
-    Notify(list, WM_LBUTTONUP, 0, Middle(*rect));
+    Notify(list, WM_LBUTTONDBLCLK, MK_LBUTTON, Middle(rect->item));
+    Notify(list, WM_LBUTTONUP, 0, Middle(rect->item));
     return Answered();
   }
   // Posted as the keyboard delivers it, so that the dialog's own message loop
@@ -229,7 +221,10 @@ class Win32Backend final : public SessionBackend {
   }
 
  private:
-  HWND Item(Window window, int id) const { return GetDlgItem(window == Window::kMain ? main_ : dialog_, id); }
+  HWND Item(Window window, int id) const {
+    HWND parent = window == Window::kMain ? main_ : dialog_;
+    return id == kItself ? parent : GetDlgItem(parent, id);
+  }
   // The main window's thread runs its dialogs too; it answers once the action is handled.
   std::string Answered() const { return Sync(main_) ? "" : "the program does not answer"; }
   HWND FindMessageBox(const std::string& title) const {
