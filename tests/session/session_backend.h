@@ -12,19 +12,13 @@
 enum class Window { kMain, kDialog };
 constexpr int kItself = INT_MIN;  // as a control id: the window itself
 
-// What Read gives, as the text a script compares it with (numbers in decimal).
+// What Read gives, as the text a script compares it with (numbers in
+// decimal): the text; a combo box's selected entry ("" for none) and entry
+// count; a button's check state; a tab control's tab count and selection; a
+// list view's row count, a row's column text and its image (an index in the
+// type images); the window style; the outer size of the main window ("800x600").
 enum class Reading {
-  kText,
-  kSelection,   // a combo box's selected entry, "" for none
-  kEntryCount,  // a combo box's
-  kChecked,     // a button's check state
-  kTabCount,
-  kTabSelection,
-  kRowCount,  // a list view's
-  kCell,      // a list view's row and column
-  kImage,     // a list view row's image, an index in the type images
-  kStyle,     // the window style
-  kSize,      // of the main window itself, frame included: "800x600"
+  kText, kSelection, kEntryCount, kChecked, kTabCount, kTabSelection, kRowCount, kCell, kImage, kStyle, kSize
 };
 enum class Key { kEnter, kEscape };
 

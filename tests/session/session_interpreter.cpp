@@ -17,22 +17,17 @@ struct BadArgument : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A decimal or 0x-hexadecimal number of 32 bits (style masks are unsigned).
-std::int64_t Number(const std::string& word) {
-  const bool hex = word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X');
+// A decimal or 0x-hexadecimal number (style masks use all 32 bits).
+template <typename T = int>
+T Number(const std::string& word) {
+  const bool hex = word.rfind("0x", 0) == 0;
   const char* last = word.data() + word.size();
-  std::int64_t value = 0;
+  T value{};
   const auto [end, error] = std::from_chars(word.data() + (hex ? 2 : 0), last, value, hex ? 16 : 10);
-  if (error != std::errc() || end != last || value < INT32_MIN || value > UINT32_MAX)
-    throw BadArgument("\"" + word + "\" is not a number");
+  if (error != std::errc() || end != last) throw BadArgument("\"" + word + "\" is not a number");
   return value;
 }
-
-int Int(const std::string& word) {
-  const std::int64_t value = Number(word);
-  if (value > INT32_MAX) throw BadArgument(word + " is too large");
-  return static_cast<int>(value);
-}
+constexpr auto Int = Number<int>;
 
 // The text in script notation, quotes and escapes included.
 std::string Show(const std::string& text) {
@@ -223,9 +218,8 @@ void SessionInterpreter::AddCommands() {
       {"expect-style", {3, 3, N::kMainWindow, [this](const Args& a) {
          const std::optional<std::string> style = backend_.Read(kMain, a[0] == "main" ? kItself : Int(a[0]), R::kStyle, 0, 0);
          if (!style) return Done(Unread(kMain, a, 1));
-         const auto value = static_cast<std::uint32_t>(Number(*style));
-         const auto masked = value & static_cast<std::uint32_t>(Number(a[1]));
-         if (masked == static_cast<std::uint32_t>(Number(a[2]))) return Done();
+         const auto value = Number<std::uint32_t>(*style), masked = value & Number<std::uint32_t>(a[1]);
+         if (masked == Number<std::uint32_t>(a[2])) return Done();
          char text[64];
          std::snprintf(text, sizeof text, "style 0x%08X, masked 0x%08X", static_cast<unsigned>(value),
                        static_cast<unsigned>(masked));

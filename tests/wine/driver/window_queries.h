@@ -9,9 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#ifndef NOMINMAX
 #define NOMINMAX
-#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <commctrl.h>
@@ -32,6 +30,9 @@ std::vector<HWND> DirectChildren(HWND parent);
 // Visible top-level windows of a process with that class ("" = any).
 std::vector<HWND> TopWindowsOf(DWORD process_id, const std::string& class_name);
 std::optional<std::vector<std::string>> ComboEntries(HWND combo);
+// Copies the window's area of the screen (frame included) into a 24-bit
+// .bmp file. Empty on success, otherwise what went wrong.
+std::string CaptureWindow(HWND window, const std::string& bmp_path);
 
 // What faunary answered to a message whose structure was placed in its memory.
 template <typename Item>

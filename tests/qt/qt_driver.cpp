@@ -1,5 +1,12 @@
-#include "qt_session.h"
-
+// faunary_qt_sessions <data-folder> <working-folder> <output-folder> <session-script>...
+// Copies data/ and faunary.dat of the data folder into a fresh working
+// folder and runs the session scripts there one after the other (a later
+// one sees the settings file an earlier one left), against the program in
+// this very process, on the Qt backend: `start` runs the real start-up and
+// message loop, and the steps run from a timer on the window thread, which
+// keeps firing inside modal dialogs and message boxes. Actions are posted, so
+// a click that opens a dialog does not hold up the steps that work it.
+// Exit 0 when every step passed, 1 otherwise, 2 on bad usage.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
@@ -248,24 +256,53 @@ class QtBackend final : public SessionBackend {
   QPointer<QWidget> main_, dialog_;
 };
 
-}  // namespace
-
-bool RunQtSession(std::vector<Step> steps, const std::string& output_dir) {
+// Runs the steps from a timer until all passed. A failure ends the process:
+// it may come inside a modal loop, and nothing more is to run.
+void RunQtSession(std::vector<Step> steps, const std::string& output_dir) {
   QtBackend backend(output_dir);
   SessionInterpreter session(backend, std::move(steps), "");
   QEventLoop loop;
   QTimer timer;
-  bool passed = false;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (backend.Busy()) return;
     const SessionInterpreter::State state = session.Tick();
-    if (state == SessionInterpreter::State::kFailed) std::_Exit(1);  // perhaps inside a modal loop: nothing more to run
-    if (state == SessionInterpreter::State::kPassed) {
-      passed = true;
-      loop.quit();
-    }
+    if (state == SessionInterpreter::State::kFailed) std::_Exit(1);
+    if (state == SessionInterpreter::State::kPassed) loop.quit();
   });
   timer.start(5);
   loop.exec();
-  return passed;
+}
+
+}  // namespace
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: faunary_qt_sessions <data-folder> <working-folder> <output-folder> <session>...\n");
+    return 2;
+  }
+  std::vector<ParsedScript> scripts;
+  for (int n = 4; n < argc; ++n) {
+    scripts.push_back(ReadScript(argv[n]));
+    if (!scripts.back().error.empty()) {
+      std::fprintf(stderr, "%s\n", scripts.back().error.c_str());
+      return 2;
+    }
+  }
+  const fs::path data = fs::absolute(argv[1]), work = fs::absolute(argv[2]), output = fs::absolute(argv[3]);
+  fs::remove_all(work);
+  fs::create_directories(work);
+  fs::create_directories(output);
+  fs::copy(data / "data", work / "data", fs::copy_options::recursive);
+  if (fs::exists(data / "faunary.dat")) fs::copy_file(data / "faunary.dat", work / "faunary.dat");
+
+  QApplication application(argc, argv);
+  qttk::SetUpApplication(application);
+  fs::current_path(work);
+  for (int n = 4; n < argc; ++n) {
+    RunQtSession(std::move(scripts[static_cast<std::size_t>(n - 4)].steps), output.string());
+    std::printf("%s: PASSED\n", argv[n]);
+  }
+  return 0;
 }

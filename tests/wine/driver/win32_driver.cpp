@@ -1,16 +1,22 @@
-// faunary.exe in another process as a session's backend: window messages
-// sent with time-outs, list-view and tab structures through memory placed in
-// faunary's process, screenshots from the screen.
-#include "win32_session.h"
-
+// faunary_wine_driver <faunary.exe> <working-folder> <session-script> <output-folder>
+// The end-to-end test's driver: runs one session script against the real
+// program (under Wine in the test, on Windows just as well): starts it in its
+// working folder, then acts and checks step by step with window messages,
+// the way a user and a watcher would. Exits 0 when every step passed, 1
+// otherwise (faunary is terminated if it still runs then), 2 on bad usage.
 #include <cstdio>
 #include <cstdlib>
 
-#include "screen_capture.h"
 #include "session_interpreter.h"
 #include "window_queries.h"
 
 namespace {
+
+struct SessionSetup {
+  std::string exe;         // faunary.exe
+  std::string work_dir;    // its working folder (data/, faunary.cfgx)
+  std::string output_dir;  // screenshots go here
+};
 
 constexpr const char* kDialogClass = "#32770";  // dialogs and message boxes
 
@@ -21,6 +27,9 @@ void Notify(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 
 LPARAM Middle(const RECT& rect) { return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
 
+// faunary.exe in another process as a session's backend: window messages
+// sent with time-outs, list-view and tab structures through memory placed in
+// faunary's process, screenshots from the screen.
 class Win32Backend final : public SessionBackend {
  public:
   explicit Win32Backend(const SessionSetup& setup) : setup_(setup) {}
@@ -90,8 +99,7 @@ class Win32Backend final : public SessionBackend {
     std::string out;
     for (HWND window : TopWindowsOf(process_.dwProcessId, "")) {
       out += "  open window " + ClassName(window) + " \"" + WindowText(window).value_or("?") + "\"\n";
-      if (ClassName(window) != kDialogClass) continue;
-      for (HWND child : DirectChildren(window))
+      for (HWND child : ClassName(window) == kDialogClass ? DirectChildren(window) : std::vector<HWND>())
         out += "    item " + std::to_string(GetDlgCtrlID(child)) + " " + ClassName(child) + " \"" +
                WindowText(child).value_or("?") + "\"\n";
     }
@@ -247,15 +255,25 @@ class Win32Backend final : public SessionBackend {
 
 }  // namespace
 
-bool RunWin32Session(std::vector<Step> steps, const SessionSetup& setup) {
-  Win32Backend backend(setup);
-  SessionInterpreter session(backend, std::move(steps), setup.work_dir);
-  for (;;) {
-    switch (session.Tick()) {
-      case SessionInterpreter::State::kPassed: return true;
-      case SessionInterpreter::State::kFailed: return false;
-      case SessionInterpreter::State::kWaiting: Sleep(50); break;
-      case SessionInterpreter::State::kRunning: break;
-    }
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: faunary_wine_driver <faunary.exe> <working-folder> <session-script> <output-folder>\n");
+    return 2;
   }
+  ParsedScript parsed = ReadScript(argv[3]);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "%s\n", parsed.error.c_str());
+    return 2;
+  }
+  using State = SessionInterpreter::State;
+  State state = State::kRunning;
+  {
+    Win32Backend backend({argv[1], argv[2], argv[4]});
+    SessionInterpreter session(backend, std::move(parsed.steps), argv[2]);
+    while ((state = session.Tick()) == State::kRunning || state == State::kWaiting)
+      if (state == State::kWaiting) Sleep(50);
+  }
+  const bool passed = state == State::kPassed;
+  std::printf("%s: %s\n", argv[3], passed ? "PASSED" : "FAILED");
+  return passed ? 0 : 1;
 }
