@@ -9,7 +9,9 @@
 #include <type_traits>
 #include <vector>
 
-#define NOMINMAX
+#ifndef NOMINMAX
+#define NOMINMAX  // libstdc++ may have defined it
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #include <commctrl.h>
