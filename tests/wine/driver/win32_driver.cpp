@@ -28,7 +28,7 @@ void Notify(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 LPARAM Middle(const RECT& rect) { return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
 
 // faunary.exe in another process as a session's backend: window messages
-// sent with time-outs, list-view and tab structures through memory placed in
+// sent with time-outs, list-view structures through memory placed in
 // faunary's process, screenshots from the screen.
 class Win32Backend final : public SessionBackend {
  public:
