@@ -1,15 +1,10 @@
 #include "window_queries.h"
 
-#include "remote_memory.h"
+#include <fstream>
+
+#include "backends/win32/bitmap_files.h"
 
 namespace {
-
-std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  DWORD_PTR result = 0;
-  if (SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) == 0)
-    return std::nullopt;
-  return static_cast<LRESULT>(result);
-}
 
 std::string ToCp1252(const std::wstring& wide) {
   if (wide.empty()) return {};
@@ -19,10 +14,24 @@ std::string ToCp1252(const std::wstring& wide) {
   return text;
 }
 
+constexpr UINT kSendTimeoutMs = 10000;
+
 }  // namespace
 
+std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  DWORD_PTR result = 0;
+  if (SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) == 0)
+    return std::nullopt;
+  return static_cast<LRESULT>(result);
+}
+
+std::optional<int> Ask(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const std::optional<LRESULT> answer = SendWithTimeout(window, message, wparam, lparam);
+  return answer ? std::optional(static_cast<int>(*answer)) : std::nullopt;
+}
+
 std::optional<std::string> WindowText(HWND window) {
-  const std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
+  const std::optional<LRESULT> length = SendWithTimeout(window, WM_GETTEXTLENGTH);
   if (!length || *length < 0) return std::nullopt;
   std::string text(static_cast<std::size_t>(*length) + 1, '\0');
   const std::optional<LRESULT> copied =
@@ -37,8 +46,6 @@ std::string ClassName(HWND window) {
   const int length = GetClassNameA(window, name, static_cast<int>(sizeof name));
   return std::string(name, static_cast<std::size_t>(length > 0 ? length : 0));
 }
-
-bool Sync(HWND window) { return SendWithTimeout(window, WM_NULL, 0, 0).has_value(); }
 
 RECT RectInParent(HWND window) {
   RECT rect{};
@@ -55,32 +62,23 @@ std::vector<HWND> DirectChildren(HWND parent) {
 }
 
 std::vector<HWND> TopWindowsOf(DWORD process_id, const std::string& class_name) {
-  struct Search {
-    DWORD process_id;
-    const std::string* class_name;
-    std::vector<HWND> found;
-  } search{process_id, &class_name, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner_process = 0;
-        GetWindowThreadProcessId(window, &owner_process);
-        if (owner_process == s->process_id && IsWindowVisible(window) &&
-            (s->class_name->empty() || ClassName(window) == *s->class_name))
-          s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process_id && IsWindowVisible(window) && (class_name.empty() || ClassName(window) == class_name))
+      found.push_back(window);
+  }
+  return found;
 }
 
 // Entries are read as UTF-16 and turned into code page 1252 here: Wine
 // copies CB_GETLBTEXT between processes as UTF-16 even for SendMessageA.
 std::optional<std::vector<std::string>> ComboEntries(HWND combo) {
-  const std::optional<LRESULT> count = SendWithTimeout(combo, CB_GETCOUNT, 0, 0);
+  const std::optional<int> count = Ask(combo, CB_GETCOUNT);
   if (!count || *count < 0) return std::nullopt;
   std::vector<std::string> entries;
-  for (LRESULT i = 0; i < *count; ++i) {
+  for (int i = 0; i < *count; ++i) {
     const auto position = static_cast<WPARAM>(i);
     DWORD_PTR length = 0;
     if (SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, position, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) == 0 ||
@@ -98,65 +96,31 @@ std::optional<std::vector<std::string>> ComboEntries(HWND combo) {
   return entries;
 }
 
-std::optional<std::string> ListViewCell(HANDLE process, HWND list, int row, int column) {
-  constexpr std::size_t kTextRoom = 1024;
-  constexpr std::size_t kTextOffset = (sizeof(LVITEMA) + 15) / 16 * 16;
-  RemoteBlock block(process, kTextOffset + kTextRoom);
-  if (!block.ok()) return std::nullopt;
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.iSubItem = column;
-  item.pszText = reinterpret_cast<LPSTR>(block.Address(kTextOffset));
-  item.cchTextMax = static_cast<int>(kTextRoom);
-  if (!block.Write(0, &item, sizeof item)) return std::nullopt;
-  const std::optional<LRESULT> length =
-      SendWithTimeout(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), static_cast<LPARAM>(block.Address()));
-  if (!length || *length < 0 || static_cast<std::size_t>(*length) >= kTextRoom) return std::nullopt;
-  std::string text(static_cast<std::size_t>(*length), '\0');
-  if (!text.empty() && !block.Read(kTextOffset, text.data(), text.size())) return std::nullopt;
-  return text;
-}
-
-std::optional<RECT> TabItemRect(HANDLE process, HWND tabs, int index) {
-  RemoteBlock block(process, sizeof(RECT));
-  if (!block.ok()) return std::nullopt;
-  const std::optional<LRESULT> got =
-      SendWithTimeout(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), static_cast<LPARAM>(block.Address()));
+std::string CaptureWindow(HWND window, const std::string& bmp_path) {
   RECT rect{};
-  if (!got || *got == FALSE || !block.Read(0, &rect, sizeof rect)) return std::nullopt;
-  return rect;
-}
-
-std::optional<RECT> ListViewRowRect(HANDLE process, HWND list, int row) {
-  RemoteBlock block(process, sizeof(RECT));
-  RECT rect{};
-  rect.left = LVIR_LABEL;  // which part of the row, as the message expects it
-  if (!block.Write(0, &rect, sizeof rect)) return std::nullopt;
-  const std::optional<LRESULT> got =
-      SendWithTimeout(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), static_cast<LPARAM>(block.Address()));
-  if (!got || *got == FALSE || !block.Read(0, &rect, sizeof rect)) return std::nullopt;
-  return rect;
-}
-
-bool ListViewSelectRow(HANDLE process, HWND list, int row) {
-  RemoteBlock block(process, sizeof(LVITEMA));
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  if (!block.Write(0, &item, sizeof item)) return false;
-  const std::optional<LRESULT> done =
-      SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), static_cast<LPARAM>(block.Address()));
-  return done && *done != FALSE;
-}
-
-std::optional<int> ListViewImage(HANDLE process, HWND list, int row) {
-  RemoteBlock block(process, sizeof(LVITEMA));
-  LVITEMA item{};
-  item.mask = LVIF_IMAGE;
-  item.iItem = row;
-  if (!block.Write(0, &item, sizeof item)) return std::nullopt;
-  const std::optional<LRESULT> got = SendWithTimeout(list, LVM_GETITEMA, 0, static_cast<LPARAM>(block.Address()));
-  if (!got || *got == FALSE || !block.Read(0, &item, sizeof item)) return std::nullopt;
-  return item.iImage;
+  GetWindowRect(window, &rect);
+  ImageResource image{0, rect.right - rect.left, rect.bottom - rect.top, {}};
+  if (image.width <= 0 || image.height <= 0) return "the window is empty";
+  image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, image.width, image.height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  const bool copied =
+      BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT) != FALSE;
+  SelectObject(memory, previous);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // rows from the top
+  const bool read = copied && GetDIBits(memory, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
+                                        DIB_RGB_COLORS) == image.height;
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (!read) return "cannot copy the window from the screen";
+  for (std::uint32_t& pixel : image.pixels) pixel &= 0xFFFFFFu;  // 0x00RRGGBB
+  const std::vector<std::uint8_t> bmp = EncodeBmp(image, BmpDepth::k24Bit);
+  std::ofstream out(bmp_path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+  out.close();
+  return out ? "" : "cannot write " + bmp_path;
 }
