@@ -6,7 +6,6 @@
 #include <random>
 
 #include "calc/catch_rules.h"
-#include "calc/catch_value.h"
 #include "calc/stat_formulas.h"
 #include "calc_app.h"
 #include "calc_model.h"
@@ -137,31 +136,6 @@ TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
   EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
-TEST(CatchDialog, KnownValuesOfTheGames) {
-  CalcApp app;
-  app.Open("Snorlax", "Calculations");
-  const auto line = [&](const char* level, const char* hp, const char* ball) {
-    std::string shown;
-    app.Calculate(kCatchButton, [&](memtk::Dialog& d) {
-      d.Select(261, level);
-      d.Select(264, hp);
-      d.Select(268, ball);
-      d.Click(270);
-      shown = d.Text(269);
-    });
-    return shown;
-  };
-  // The heaviest class adds 40: a Heavy Ball beats a Poke Ball on Snorlax.
-  EXPECT_EQ(line("50", "100%", "Pokeball"), "51%");
-  EXPECT_EQ(line("50", "100%", "Heavy Ball"), "131%");
-  app.PickPokemon("Kabuto");  // Rock / Water: the Net Ball looks at the second type too
-  EXPECT_EQ(line("10", "100%", "Net Ball"), "271%");
-  app.PickPokemon("Bulbasaur");
-  if (kCatchValueExtended) {
-    EXPECT_EQ(line("3", "67%", "Pokeball"), "120%");  // 15 and 10 HP fall just short
-  }
-}
-
 TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
   CalcApp app;
   app.Open("Bulbasaur", "Calculations");
@@ -191,25 +165,6 @@ TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
     });
   }
   EXPECT_TRUE(app.MessageBoxes().empty());
-}
-
-TEST(ExperienceDialogs, RefuseMissingLevelsLevelOneAndUnknownGroups) {
-  CalcApp app;
-  app.Open("Missingno.", "Calculations");
-  app.Calculate(kExpGainedButton, [](memtk::Dialog& d) { d.Click(280); });
-  app.Calculate(kExpNeededButton, [](memtk::Dialog& d) {
-    d.Select(292, "1");
-    d.Click(294);
-    d.Select(292, "50");
-    d.Click(294);
-    EXPECT_EQ(d.Text(293), "Experience needed: ");
-  });
-  EXPECT_EQ(app.MessageTexts(),
-            (std::vector<std::string>{"Please select a proper level", "Please select a level",
-                                      "Invalid experience formula for this Pokemon",
-                                      "Invalid experience formula for this Pokemon"}));
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Boo!");
-  EXPECT_EQ(app.MessageBoxes()[2].title, "Error");
 }
 
 }  // namespace

@@ -4,21 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <ostream>
 #include <string>
 
 #include "dataset/committed_data.h"
+#include "pages/evolution_summary.h"
 #include "records/dex_data.h"
 #include "support/report_capture.h"
 
 namespace {
-
-class DataSetTest {
- protected:
-  DataSetTest() { LoadCommittedData(dir_, DataSource::kArchiveOnly); }  // one file: quick to copy
-  TempWorkdir dir_;
-  ReportCapture reports_;
-};
 
 std::string Text(const KeyedTable& table, int row) { return table.Row(row).text; }
 std::string Joined(const KeyedTable& table, int first, int second) {
@@ -27,24 +20,6 @@ std::string Joined(const KeyedTable& table, int first, int second) {
   return text;
 }
 std::string Number(std::int32_t n) { return std::to_string(n); }
-
-std::string MethodText(const Evolution& e) {
-  const EvoMethod& m = EvolutionMethod(e.evomethod);
-  std::string text = m.text;
-  const auto put = [&text](const std::string& mark, const std::string& value) {
-    const auto at = text.find(mark);
-    if (at != std::string::npos) text.replace(at, mark.size(), value);
-  };
-  if (m.ignore) return text;
-  if (m.usenum) {
-    put("{param}", std::to_string(e.evoparam));
-  } else {
-    const EvoParam& p = m.params.at(static_cast<std::size_t>(e.evoparam));
-    put("{param}", p.text);
-    put("{param2}", p.text2);
-  }
-  return text;
-}
 
 using Field = std::string (*)(const DexPokemon&);
 const std::map<std::string, Field> kFields = {
@@ -68,7 +43,7 @@ const std::map<std::string, Field> kFields = {
     {"evolutions", [](const DexPokemon& p) {
        std::string text;
        for (const Evolution& e : p.evolutions)
-         text.append(text.empty() ? "" : "; ").append(MethodText(e)).append(" to ").append(e.evolvesto);
+         text.append(text.empty() ? "" : "; ").append(EvolutionMethodText(e)).append(" to ").append(e.evolvesto);
        return text;
      }},
     {"first egg moves", [](const DexPokemon& p) {
@@ -93,48 +68,41 @@ struct Fact {
   const char* expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const Fact& f) {
-  return out << "Pokemon " << f.id << " " << f.field;
+TEST(KnownPokemon, ReadAsInTheGames) {
+  TempWorkdir dir;
+  ReportCapture reports;
+  LoadCommittedData(dir, DataSource::kArchiveOnly);  // one file: quick to copy
+  const Fact facts[] = {
+      Fact{"1", "breeding", "Monster / Grass"}, Fact{"1", "gender", "14"}, Fact{"1", "rby special", "65"},
+      Fact{"1", "evolutions", "Level 16 to 2"},
+      // a Pokemon from Red/Blue holds the item its catch rate (45) names in Crystal's table
+      Fact{"1", "trade item", "Bitter Berry"}, Fact{"25", "trade item", "Berry"},
+      Fact{"25", "experience yield", "82"}, Fact{"113", "experience yield", "255"},
+      Fact{"25", "gsc items 25/8/100", "/Berry/"},
+      Fact{"35", "gsc items 25/8/100", "MysteryBerry/Moon Stone/"},
+      Fact{"143", "gsc items 25/8/100", "Leftovers/Leftovers/"},
+      // Pikachu and Raichu breed Pichu, so they carry its egg moves; Pichu keeps its own
+      Fact{"26", "first egg moves", "Bide, Charge, DoubleSlap"},
+      Fact{"172", "first egg moves", "Bide, Charge, DoubleSlap"},
+      Fact{"172", "breeding", "Undiscovered"}, Fact{"172", "generation", "2"},
+      Fact{"35", "types", "Normal"},  // Clefairy was a Normal type until generation 6
+      Fact{"32", "name", "Nidoran M"},
+      // genderless Pokemon breed with Ditto only; their own group comes second
+      Fact{"81", "breeding", "Ditto only / Mineral"}, Fact{"81", "gender", "17"},
+      Fact{"92", "pounds", "0"}, Fact{"479", "pounds", "1"},  // 0 shows 0.2 lbs; 0.7 lbs is 1
+      Fact{"95", "evolutions", "Trade holding Metal Coat to 208"},
+      Fact{"113", "gender", "0"}, Fact{"132", "breeding", "Ditto"},
+      Fact{"143", "heavy ball class", "5"},
+      Fact{"215", "evolutions", "Level up holding Razor Claw at night to 461"},
+      Fact{"278", "route 213 in diamond", " 10%/2 20%/5"},  // 10% any time + 10% morning, day
+      Fact{"290", "evolutions",
+           "Level 20 to 291; Appears in a free party slot when Nincada evolves to 292"},
+      Fact{"292", "breeding", "Ditto only / Mineral"}, Fact{"349", "growth", "5"},
+      Fact{"458", "evolutions", "Level up with Remoraid in the party to 226"},
+      Fact{"493", "height", "10'6"}, Fact{"493", "pounds", "705"}};
+  for (const Fact& f : facts) EXPECT_EQ(kFields.at(f.field)(SelectPokemon(f.id)), f.expected) << f.id << " " << f.field;
+  EXPECT_TRUE(reports.all().empty());
 }
-
-class KnownPokemon : public DataSetTest, public testing::TestWithParam<Fact> {};
-
-TEST_P(KnownPokemon, ReadsAsInTheGames) {
-  const Fact& f = GetParam();
-  EXPECT_EQ(kFields.at(f.field)(SelectPokemon(f.id)), f.expected);
-  EXPECT_TRUE(reports_.all().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pokemon, KnownPokemon,
-    testing::Values(
-        Fact{"1", "breeding", "Monster / Grass"}, Fact{"1", "gender", "14"}, Fact{"1", "rby special", "65"},
-        Fact{"1", "evolutions", "Level 16 to 2"},
-        // a Pokemon from Red/Blue holds the item its catch rate (45) names in Crystal's table
-        Fact{"1", "trade item", "Bitter Berry"}, Fact{"25", "trade item", "Berry"},
-        Fact{"25", "experience yield", "82"}, Fact{"113", "experience yield", "255"},
-        Fact{"25", "gsc items 25/8/100", "/Berry/"},
-        Fact{"35", "gsc items 25/8/100", "MysteryBerry/Moon Stone/"},
-        Fact{"143", "gsc items 25/8/100", "Leftovers/Leftovers/"},
-        // Pikachu and Raichu breed Pichu, so they carry its egg moves; Pichu keeps its own
-        Fact{"26", "first egg moves", "Bide, Charge, DoubleSlap"},
-        Fact{"172", "first egg moves", "Bide, Charge, DoubleSlap"},
-        Fact{"172", "breeding", "Undiscovered"}, Fact{"172", "generation", "2"},
-        Fact{"35", "types", "Normal"},  // Clefairy was a Normal type until generation 6
-        Fact{"32", "name", "Nidoran M"},
-        // genderless Pokemon breed with Ditto only; their own group comes second
-        Fact{"81", "breeding", "Ditto only / Mineral"}, Fact{"81", "gender", "17"},
-        Fact{"92", "pounds", "0"}, Fact{"479", "pounds", "1"},  // 0 shows 0.2 lbs; 0.7 lbs is 1
-        Fact{"95", "evolutions", "Trade holding Metal Coat to 208"},
-        Fact{"113", "gender", "0"}, Fact{"132", "breeding", "Ditto"},
-        Fact{"143", "heavy ball class", "5"},
-        Fact{"215", "evolutions", "Level up holding Razor Claw at night to 461"},
-        Fact{"278", "route 213 in diamond", " 10%/2 20%/5"},  // 10% any time + 10% morning, day
-        Fact{"290", "evolutions",
-             "Level 20 to 291; Appears in a free party slot when Nincada evolves to 292"},
-        Fact{"292", "breeding", "Ditto only / Mineral"}, Fact{"349", "growth", "5"},
-        Fact{"458", "evolutions", "Level up with Remoraid in the party to 226"},
-        Fact{"493", "height", "10'6"}, Fact{"493", "pounds", "705"}));
 
 struct MoveFacts {
   std::int32_t id;
@@ -143,32 +111,20 @@ struct MoveFacts {
   std::int32_t power, pp, accuracy, effect_chance;
 };
 
-std::ostream& operator<<(std::ostream& out, const MoveFacts& f) { return out << f.name; }
-
-class KnownMove : public DataSetTest, public testing::TestWithParam<MoveFacts> {};
-
-TEST_P(KnownMove, HasItsGeneration4Values) {
-  const MoveFacts& f = GetParam();
-  const DexMove& m = Move(f.id);
-  EXPECT_EQ(m.name, f.name);
-  EXPECT_EQ(Text(Data().tables.stdtypes, m.type), f.type);
-  EXPECT_EQ(m.power, f.power);
-  EXPECT_EQ(m.pp, f.pp);
-  EXPECT_EQ(m.accuracy, f.accuracy);
-  EXPECT_EQ(m.movefxchance, f.effect_chance);
-}
-
 // Accuracy and effect chance are on the 0-255 scale: 90% is 229, 10% is 26 (shown as 10%).
-INSTANTIATE_TEST_SUITE_P(
-    Moves, KnownMove,
-    testing::Values(MoveFacts{7, "AncientPower", "Rock", 60, 5, 255, 26},
-                    MoveFacts{38, "Curse", "???", 0, 10, 255, 0},
-                    MoveFacts{90, "Hi Jump Kick", "Fighting", 100, 20, 229, 0},
-                    MoveFacts{174, "Sandstorm", "Rock", 0, 10, 255, 0},
-                    MoveFacts{175, "Sand-Attack", "Ground", 0, 15, 255, 0},
-                    MoveFacts{230, "Thunder", "Electric", 120, 10, 178, 77},
-                    MoveFacts{355, "Shadow Rush", "Shadow", 55, 0, 255, 0},
-                    MoveFacts{485, "Shadow Force", "Ghost", 120, 5, 255, 0}),
-    [](const auto& p) { return "Move" + std::to_string(p.param.id); });
+TEST(KnownMove, HasItsGeneration4Values) {
+  TempWorkdir dir;
+  ReportCapture reports;
+  LoadCommittedData(dir, DataSource::kArchiveOnly);
+  const MoveFacts facts[] = {{7, "AncientPower", "Rock", 60, 5, 255, 26},  {38, "Curse", "???", 0, 10, 255, 0},
+                             {90, "Hi Jump Kick", "Fighting", 100, 20, 229, 0}, {174, "Sandstorm", "Rock", 0, 10, 255, 0},
+                             {175, "Sand-Attack", "Ground", 0, 15, 255, 0}, {230, "Thunder", "Electric", 120, 10, 178, 77},
+                             {355, "Shadow Rush", "Shadow", 55, 0, 255, 0}, {485, "Shadow Force", "Ghost", 120, 5, 255, 0}};
+  for (const MoveFacts& f : facts) {
+    const DexMove& m = Move(f.id);
+    EXPECT_EQ(std::make_tuple(m.name, Text(Data().tables.stdtypes, m.type), m.power, m.pp, m.accuracy, m.movefxchance),
+              std::make_tuple(f.name, f.type, f.power, f.pp, f.accuracy, f.effect_chance));
+  }
+}
 
 }  // namespace
