@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_view.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -82,29 +81,6 @@ TEST_F(LocsPage, ChosenVersionCarriesOverWhileTheNewPokemonOffersIt) {
   EXPECT_TRUE(RowTexts(kEncounters).empty());
   app.PickEntry(kVersions, "Pearl");
   EXPECT_EQ(RowTexts(kEncounters), (Rows{{"Route 201", "5", "", ""}}));
-}
-
-TEST_F(LocsPage, PokemonWithoutGenerationEmptiesTheVersionListAndKeepsTheRows) {
-  app.PickPokemon("Glitch");
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  EXPECT_EQ(app.MessageBoxes()[0].text, "Unknown starting version");
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Draw Loc Page 1");
-  EXPECT_EQ(app.MessageBoxes()[0].owner, MainWindow());
-  EXPECT_TRUE(EntryTexts(kVersions).empty());
-  EXPECT_EQ(RowTexts(kEncounters).size(), 2u);  // still Bulbasaur's Red rows
-
-  // With no version to choose the list is emptied with a message.
-  app.ClearMessageBoxes();
-  memtk::SendCommand(kVersions, CBN_SELCHANGE);
-  EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Unknown version"}));
-  EXPECT_EQ(app.MessageBoxes()[0].title, "UpdateLocLst 1");
-  EXPECT_TRUE(RowTexts(kEncounters).empty());
-
-  // The next Pokemon starts again from its first version.
-  app.ClearMessageBoxes();
-  app.PickPokemon("Chikorita");
-  EXPECT_EQ(SelectedEntry(kVersions), "Gold");
-  EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
 }  // namespace

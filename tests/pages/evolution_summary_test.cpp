@@ -32,20 +32,4 @@ TEST(EvolutionSummary, WalksTheFamilyFromItsLowestMember) {
   }
 }
 
-TEST(EvolutionSummary, DataErrorsShowTheMethodTextAndEmptyNames) {
-  FaunaryFixture app{"shell"};
-  std::string index = app.Dir().Read("data/pokemon.xml");
-  index.insert(index.find("</pokedex>"),
-               "<pokemon id=\"998\"><name>Glitch</name><lowestevo>998</lowestevo><fromgeneration>4</fromgeneration>"
-               "<gender>17</gender><evolutions>"
-               "<evolution><evomethod>99</evomethod><evoparam>3</evoparam><evolvesto>777</evolvesto></evolution>"
-               "<evolution><evomethod>5</evomethod><evoparam>2</evoparam><evolvesto>10</evolvesto></evolution>"
-               "</evolutions></pokemon>\n");
-  app.Dir().Write("data/pokemon.xml", index);
-  app.StartOn("998");
-  // The unknown method's parameter was reported while loading (the index, then the record).
-  EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Invalid evoparam?", "Invalid evoparam?"}));
-  EXPECT_EQ(Summary(app).text, "Glitch to \n\n() or to \n\nCaterpie(Level up at day while holding an Oval Stone)");
-}
-
 }  // namespace

@@ -101,14 +101,4 @@ TEST_F(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
   EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (180-323) Old: (200-293)");
 }
 
-TEST_F(MainPage, RedrawingKeepsAtMostTwoBarsAndLeavingReleasesThem) {
-  app.StartOn("1");
-  for (const char* name : {"Magnemite", "Nidoran F", "Caterpie", "Bulbasaur", "Nidoran M"}) {
-    app.PickPokemon(name);
-    EXPECT_LE(memtk::LiveBitmapCount(), 2) << name;
-  }
-  app.SelectTab("Breeding");
-  EXPECT_EQ(memtk::LiveBitmapCount(), 0);
-}
-
 }  // namespace
