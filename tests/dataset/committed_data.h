@@ -1,30 +1,17 @@
 #pragma once
-// The repository's committed data set in a test's working directory.
+// The repository's committed data set copied into the working directory (faunary.dat, and
+// data/ unless the archive alone is wanted), then the data layer's part of start-up.
 #include <filesystem>
-#include <string>
 
 #include "records/move.h"
 #include "records/pokemon_index.h"
 #include "records/tables.h"
-#include "support/temp_workdir.h"
 
-enum class DataSource {
-  kFiles,        // data/ and faunary.dat, as installed
-  kArchiveOnly,  // faunary.dat alone: every file comes from the archive
-};
-
-inline std::string DataSourceName(DataSource source) {
-  return source == DataSource::kFiles ? "Files" : "ArchiveOnly";
-}
-
-// Copies the committed data set into the working directory and runs the data layer's part of
-// start-up: tables, index, moves.
-inline void LoadCommittedData(const TempWorkdir& dir, DataSource source) {
+inline void LoadCommittedData(bool archive_only) {
   namespace fs = std::filesystem;
   const fs::path repo(FAUNARY_REPO_DIR);
-  fs::copy_file(repo / "faunary.dat", dir.path() / "faunary.dat");
-  if (source == DataSource::kFiles)
-    fs::copy(repo / "data", dir.path() / "data", fs::copy_options::recursive);
+  fs::copy_file(repo / "faunary.dat", "faunary.dat");
+  if (!archive_only) fs::copy(repo / "data", "data", fs::copy_options::recursive);
   LoadTables();
   LoadIndex();
   LoadMoves();

@@ -10,6 +10,7 @@
 #include "pages/evolution_summary.h"
 #include "records/dex_data.h"
 #include "support/report_capture.h"
+#include "support/temp_workdir.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ struct Fact {
 TEST(KnownPokemon, ReadAsInTheGames) {
   TempWorkdir dir;
   ReportCapture reports;
-  LoadCommittedData(dir, DataSource::kArchiveOnly);  // one file: quick to copy
+  LoadCommittedData(true);  // one file: quick to copy
   const Fact facts[] = {
       Fact{"1", "breeding", "Monster / Grass"}, Fact{"1", "gender", "14"}, Fact{"1", "rby special", "65"},
       Fact{"1", "evolutions", "Level 16 to 2"},
@@ -115,7 +116,7 @@ struct MoveFacts {
 TEST(KnownMove, HasItsGeneration4Values) {
   TempWorkdir dir;
   ReportCapture reports;
-  LoadCommittedData(dir, DataSource::kArchiveOnly);
+  LoadCommittedData(true);
   const MoveFacts facts[] = {{7, "AncientPower", "Rock", 60, 5, 255, 26},  {38, "Curse", "???", 0, 10, 255, 0},
                              {90, "Hi Jump Kick", "Fighting", 100, 20, 229, 0}, {174, "Sandstorm", "Rock", 0, 10, 255, 0},
                              {175, "Sand-Attack", "Ground", 0, 15, 255, 0}, {230, "Thunder", "Electric", 120, 10, 178, 77},

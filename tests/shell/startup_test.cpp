@@ -1,11 +1,8 @@
 // Start-up and the main window as the user meets them: the first-run message,
-// the Pokemon list, failures that start-up reports and survives, and the end
-// of the program. The window's size, style and tabs are checked by the Wine
-// first-run session and the text front end's test.
+// the start Pokemon, the tabs, and the end of the program. The window's size,
+// style, tabs and list order are checked by the Wine first-run session.
 #include <gtest/gtest.h>
 
-#include "records/pokemon_index.h"
-#include "shell/config.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "support/faunary_fixture.h"
@@ -49,18 +46,6 @@ TEST(StartUp, TheStartPokemonIsLoadedBeforeTheWindowExists) {
   EXPECT_EQ(app.SelectedPokemonName(), "Faraway");
 }
 
-TEST(StartUp, AnUpdateCheckThatCannotStartIsReportedAndSkipped) {
-  FaunaryFixture app{"shell"};
-  memtk::FailStartThread(true);
-  app.StartOn("1", 0, 1);
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
-  EXPECT_EQ(std::make_tuple(box.text, box.title, box.type),
-            std::make_tuple("Unable to start new thread for update check. Automatic update skipped.", "Thread error",
-                            MB_OK | MB_ICONWARNING));
-  EXPECT_TRUE(memtk::TopWindow()) << "the program runs on without the check";
-}
-
 TEST(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
   FaunaryFixture app{"shell"};
   app.WriteConfig(FaunaryFixture::ConfigXml(1, "1", 2, 0, 0));
@@ -77,20 +62,6 @@ TEST(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
   EXPECT_FALSE(Pages().current) << "the page is destroyed";
   EXPECT_EQ(memtk::LiveBitmapCount(), 0) << "the page's bar bitmaps went with it";
   EXPECT_NE(app.Dir().Read("faunary.cfgx").find("<crtrloadpick>3</crtrloadpick>"), std::string::npos);
-}
-
-TEST(StartUp, ThePokemonListFollowsTheByteOrderOfIdsAndRedrawsThePage) {
-  FaunaryFixture app{"shell"};
-  app.StartOn("4444");  // not in the index: the first Pokemon
-  EXPECT_EQ(Settings().crtrloadpick, "1");
-  EXPECT_TRUE(app.MessageBoxes().empty());
-  EXPECT_EQ(app.PokemonListNames(),
-            (std::vector<std::string>{"Bulbasaur", "Caterpie", "Eevee", "Vaporeon", "Jolteon", "Chikorita", "Espeon",
-                                      "Ivysaur", "Treecko", "Nidoran F", "Venusaur", "Nidoran M", "Turtwig",
-                                      "Magnemite", "Oddity"}));
-  app.PickPokemon("Ivysaur");
-  EXPECT_EQ(CurrentId(), "2");
-  EXPECT_EQ(app.TextOf("crtrnameid"), "Ivysaur");
 }
 
 TEST(Tabs, EverySwitchMakesAFreshPageAndTheSelectedTabRebuildsNothing) {
