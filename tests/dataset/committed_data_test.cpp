@@ -4,10 +4,10 @@
 // where the games have real data).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "dataset/committed_data.h"
 #include "records/dex_data.h"
 #include "support/report_capture.h"
 #include "support/temp_workdir.h"
@@ -17,9 +17,17 @@ namespace {
 constexpr std::size_t kPokemonCount = 493;
 constexpr std::size_t kMoveCount = 485;
 
-class CommittedData : public testing::TestWithParam<bool> {  // the archive alone?
+// faunary.dat, and data/ unless the archive alone is wanted, then the data layer's part of start-up.
+class CommittedData : public testing::TestWithParam<bool> {
  protected:
-  void SetUp() override { LoadCommittedData(GetParam()); }
+  void SetUp() override {
+    const std::filesystem::path repo(FAUNARY_REPO_DIR);
+    std::filesystem::copy_file(repo / "faunary.dat", "faunary.dat");
+    if (!GetParam()) std::filesystem::copy(repo / "data", "data", std::filesystem::copy_options::recursive);
+    LoadTables();
+    LoadIndex();
+    LoadMoves();
+  }
 
   TempWorkdir dir_;
   ReportCapture reports_;
