@@ -48,8 +48,9 @@ TEST_F(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
   EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
-// The Sinnoh number shows only up to 151; wild items of generations 1 and 2 compose their shares.
-TEST_F(MainPage, NumbersAndWildItemsOfHandMadeRecords) {
+// The Sinnoh number shows only up to 151; wild items of generations 1 and 2 compose their shares;
+// the trade item and the abilities of generation 4 come from their own elements.
+TEST_F(MainPage, HandMadeRecords) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"<sinnohdex>151</sinnohdex><fromgeneration>4</fromgeneration>", "crtrdexnoid",
        "National Order 0 / Sinnoh Order 151"},
@@ -61,7 +62,11 @@ TEST_F(MainPage, NumbersAndWildItemsOfHandMadeRecords) {
        "crtrwilditemwnd", "GSC Wild Item (26.5%): Mint"},
       {"<wilditem25>Mint</wilditem25><wilditem8>Gold</wilditem8><fromgeneration>1</fromgeneration>",
        "crtrwilditemwnd", "GSC Wild Item (25%): Mint; GSC Wild Item (1.5%): Gold"},
-      {"<wilditem100>Berry</wilditem100><fromgeneration>3</fromgeneration>", "crtrwilditemwnd", ""}};
+      {"<wilditem100>Berry</wilditem100><fromgeneration>3</fromgeneration>", "crtrwilditemwnd", ""},
+      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", "crtrtradeitemwnd", "Trade Item: Berry"},
+      {"<gen3ability2>Sturdy</gen3ability2><gen4ability1>Sturdy</gen4ability1><gen4ability2>Magnet Pull</gen4ability2>"
+       "<fromgeneration>3</fromgeneration>",
+       "crtrdpabilitieswnd", "Ability: Sturdy: no one-hit knock-out\nor Magnet Pull: holds Steel foes"}};
   std::string xml = "<pokedex>\n";
   for (std::size_t k = 0; k < std::size(cases); ++k) {
     const std::string id(1, static_cast<char>('1' + k));

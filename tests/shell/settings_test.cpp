@@ -86,7 +86,7 @@ TEST(SettingsFile, ComesFromTheArchiveWhenTheFileIsMissing) {
   EXPECT_EQ(app.SelectedPokemonName(), "Nidoran F");
 }
 
-// Reset shows the defaults but stores nothing until Ok (Escape is the Wine sessions' part).
+// Cancel stores nothing; Reset shows the defaults but stores nothing until Ok.
 TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
   FaunaryFixture app{"shell"};
   app.WriteConfig(Config(1, "152", 2, 5, 1));
@@ -104,6 +104,8 @@ TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
     EXPECT_EQ(memtk::DialogsRun().back().owner, memtk::TopWindow());
     return memtk::DialogsRun().back().result;
   };
+  EXPECT_EQ(open([](memtk::Dialog& d) { d.Click(302); d.Click(311); d.Click(IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(stored(), std::make_tuple(1, std::string("152"), 2, 5LL, true));
   EXPECT_EQ(open([&](memtk::Dialog& d) {
               EXPECT_EQ(d.Title(), "Options");
               EXPECT_EQ(d.Text(300), "Pok\xE9mon upon load");

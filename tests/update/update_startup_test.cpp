@@ -17,6 +17,15 @@ TEST(UpdateAtStartup, StartsTheCheckBeforeTheMainWindowExists) {
   EXPECT_EQ(memtk::StartedThreadCount(), 1u);
 }
 
+TEST(UpdateAtStartup, AThreadThatCannotStartIsReportedAndTheProgramRunsOn) {
+  FaunaryFixture app{"shell"};
+  memtk::FailStartThread(true);
+  app.StartOn("1", 0, 1);
+  EXPECT_EQ(app.MessageTexts(),
+            std::vector<std::string>{"Unable to start new thread for update check. Automatic update skipped."});
+  EXPECT_TRUE(memtk::TopWindow());
+}
+
 TEST(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
   FaunaryFixture app{"shell"};
   ScriptedServer server({"HTTP/1.0 200 OK\r\n\r\n10\r\n1\r\nfaunary-2.zip\r\nx\r\n"});
