@@ -6,14 +6,10 @@
 #include "support/faunary_fixture.h"
 
 namespace {
-class MainPage : public ::testing::Test {
- protected:
-  FaunaryFixture app{"shell"};
-};
-
 // The lines that follow a rule: the games and orders of the Pokemon's generation
 // and later only, and the special values of the numbers.
-TEST_F(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
+TEST(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
+  FaunaryFixture app{"shell"};
   const std::tuple<const char*, const char*, const char*> lines[] = {
       {"Bulbasaur", "crtrdexnoid", "National Order 1 / Johto Order 226 / Hoenn Order 0 / Sinnoh Order 0"},
       {"Bulbasaur", "crtrtradeitemwnd", "Trade Item: "},
@@ -50,7 +46,8 @@ TEST_F(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
 
 // The Sinnoh number shows only up to 151; wild items of generations 1 and 2 compose their shares;
 // the trade item and the abilities of generation 4 come from their own elements.
-TEST_F(MainPage, HandMadeRecords) {
+TEST(MainPage, HandMadeRecords) {
+  FaunaryFixture app{"shell"};
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"<sinnohdex>151</sinnohdex><fromgeneration>4</fromgeneration>", "crtrdexnoid",
        "National Order 0 / Sinnoh Order 151"},
@@ -82,7 +79,8 @@ TEST_F(MainPage, HandMadeRecords) {
 }
 
 // Every stat line of every Pokemon holds the level-100 ranges of both rules.
-TEST_F(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
+TEST(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
+  FaunaryFixture app{"shell"};
   app.StartOn("1");
   const std::pair<const char*, const char*> lines[] = {{"crtrhpid", "HP: "},          {"crtrattkid", "Attack: "},
                                                        {"crtrdefid", "Defense: "},    {"crtrspdid", "Speed: "},
