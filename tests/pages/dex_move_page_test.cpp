@@ -18,7 +18,8 @@ TEST(MovePage, EachRowOpensItsMove) {
         {331, "Appeal: 2"}, {332, "Jam: 0"}, {333, "Fixture contest: jams the others."},
         {334, "Super Contest Appeal: 2"}, {335, "Fixture contest: jams the others."}, {1, "Done"}}},
       {4, {{0, "Razor Leaf"}, {326, "Accuracy: 89.8039%"}, {328, "Effect accuracy: 0%"}, {329, "Plain damage."}}}};
-  for (const auto& [row, expected] : cases) {
+  for (const auto& [row, texts] : cases) {
+    const auto& expected = texts;  // Clang 14 lets no lambda capture a structured binding
     std::vector<std::pair<int, std::string>> shown;
     app.OnNextDialog([&](memtk::Dialog& d) {
       for (const auto& [id, text] : expected) shown.emplace_back(id, id == 0 ? d.Title() : d.Text(id));
