@@ -13,7 +13,7 @@ class CalcApp : public FaunaryFixture {
   CalcApp() : FaunaryFixture("calc-basic") {}
 
   void Open(std::string_view pokemon, std::string_view tab) {
-    ASSERT_TRUE(Start());
+    StartOn("1");
     PickPokemon(pokemon);
     SelectTab(tab);
     ASSERT_EQ(MessageTexts(), std::vector<std::string>{});
@@ -31,8 +31,5 @@ class CalcApp : public FaunaryFixture {
 };
 
 // The Calculations page's buttons.
-inline constexpr int kStatsGen12Button = 201;
-inline constexpr int kCatchButton = 202;
-inline constexpr int kExpGainedButton = 203;
-inline constexpr int kExpNeededButton = 204;
-inline constexpr int kStatsGen34Button = 205;
+inline constexpr int kStatsGen12Button = 201, kCatchButton = 202, kExpGainedButton = 203, kExpNeededButton = 204,
+                     kStatsGen34Button = 205;

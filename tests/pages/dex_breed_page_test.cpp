@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_view.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -70,7 +69,12 @@ TEST_F(BreedPage, ChosenGenerationCarriesOverWhileTheNewPokemonOffersIt) {
   EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
 }
 
-TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
+// A double-click opens the row's move; a move the table lacks cannot be opened.
+TEST_F(BreedPage, DoubleClickOpensTheEggMoveUnlessTheTableLacksIt) {
+  std::string title;
+  app.OnNextDialog([&](memtk::Dialog& d) { title = d.Title(); });
+  app.DoubleClickRow(kEggMoves, 1);
+  EXPECT_EQ(title, "Light Screen");
   app.PickPokemon("Caterpie");
   EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding group: Bug");
   EXPECT_EQ(memtk::TextOf(kPartners), "Caterpie breeds with: Caterpie, Ditto");
@@ -79,7 +83,7 @@ TEST_F(BreedPage, SingleGroupAndAMoveTheTableLacks) {
   EXPECT_EQ(RowData(kEggMoves), (std::vector<std::intptr_t>{0}));
   app.DoubleClickRow(kEggMoves, 0);
   EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Invalid moveid"}));
-  EXPECT_TRUE(memtk::DialogsRun().empty());
+  EXPECT_EQ(memtk::DialogsRun().size(), 1u);
 }
 
 // Groups 14 to 16 breed with nobody but Ditto; the generation chosen stays.
@@ -95,13 +99,6 @@ TEST_F(BreedPage, WithoutPartnersOnlyTheGroupShows) {
     EXPECT_TRUE(RowTexts(kEggMoves).empty()) << pokemon;
     EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2") << pokemon;
   }
-}
-
-TEST_F(BreedPage, DoubleClickOpensTheSelectedEggMove) {
-  std::string title;
-  app.OnNextDialog([&](memtk::Dialog& d) { title = d.Title(); });
-  app.DoubleClickRow(kEggMoves, 1);
-  EXPECT_EQ(title, "Light Screen");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_view.h"
-#include "shell/shell_state.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_view.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -25,20 +24,16 @@ class LocsPage : public testing::Test {
   FaunaryFixture app{"pages-basic"};
 };
 
-TEST_F(LocsPage, Generation1ListsEveryVersionAndStartsWithRed) {
-  const auto gen2 = Joined({"Gold", "Silver", "Crystal"}, kGen3Versions);
-  EXPECT_EQ(EntryTexts(kVersions), Joined({"Red", "Blue", "Yellow"}, gen2));
+// Generation 1 lists every version and starts with Red.
+TEST_F(LocsPage, EachVersionShowsItsEncounters) {
+  EXPECT_EQ(EntryTexts(kVersions), Joined({"Red", "Blue", "Yellow", "Gold", "Silver", "Crystal"}, kGen3Versions));
   std::vector<std::intptr_t> codes;
   for (std::intptr_t code = 0; code <= 18; ++code) codes.push_back(code);
   EXPECT_EQ(EntryData(kVersions), codes);
   EXPECT_EQ(SelectedEntry(kVersions), "Red");
-  EXPECT_EQ(RowTexts(kEncounters), (Rows{{"Route 2", "3 to 5", "Day", "20%"},
-                                         {"Viridian Forest", "4", "Day and Morning", "5%"}}));
   EXPECT_EQ(RowImages(kEncounters), (std::vector<int>{tk::kNoImage, tk::kNoImage}));
-}
-
-TEST_F(LocsPage, EachVersionShowsItsEncounters) {
   const std::pair<const char*, Rows> cases[] = {
+      {"Red", {{"Route 2", "3 to 5", "Day", "20%"}, {"Viridian Forest", "4", "Day and Morning", "5%"}}},
       // A "%" in a place name is plain text.
       {"Blue", {{"100% Lake", "5 to 10", "", ""}}},
       {"Yellow", {}},
@@ -86,29 +81,6 @@ TEST_F(LocsPage, ChosenVersionCarriesOverWhileTheNewPokemonOffersIt) {
   EXPECT_TRUE(RowTexts(kEncounters).empty());
   app.PickEntry(kVersions, "Pearl");
   EXPECT_EQ(RowTexts(kEncounters), (Rows{{"Route 201", "5", "", ""}}));
-}
-
-TEST_F(LocsPage, PokemonWithoutGenerationEmptiesTheVersionListAndKeepsTheRows) {
-  app.PickPokemon("Glitch");
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  EXPECT_EQ(app.MessageBoxes()[0].text, "Unknown starting version");
-  EXPECT_EQ(app.MessageBoxes()[0].title, "Draw Loc Page 1");
-  EXPECT_EQ(app.MessageBoxes()[0].owner, MainWindow());
-  EXPECT_TRUE(EntryTexts(kVersions).empty());
-  EXPECT_EQ(RowTexts(kEncounters).size(), 2u);  // still Bulbasaur's Red rows
-
-  // With no version to choose the list is emptied with a message.
-  app.ClearMessageBoxes();
-  memtk::SendCommand(kVersions, CBN_SELCHANGE);
-  EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Unknown version"}));
-  EXPECT_EQ(app.MessageBoxes()[0].title, "UpdateLocLst 1");
-  EXPECT_TRUE(RowTexts(kEncounters).empty());
-
-  // The next Pokemon starts again from its first version.
-  app.ClearMessageBoxes();
-  app.PickPokemon("Chikorita");
-  EXPECT_EQ(SelectedEntry(kVersions), "Gold");
-  EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
 }  // namespace

@@ -2,23 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <stdexcept>
 
 void OpenPage(FaunaryFixture& app, const std::string& tab) {
-  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-  ASSERT_TRUE(app.Start());
+  app.StartOn("1");
   app.SelectTab(tab);
   ASSERT_EQ(app.MessageTexts(), std::vector<std::string>{});
 }
 
+namespace {
 const memtk::Control& Live(int id) {
   const memtk::Control* control = memtk::FindControl(id);
   if (!control) throw std::logic_error("no control " + std::to_string(id));
   return *control;
 }
 
-namespace {
 template <class Item, class Field>
 auto Each(const std::vector<Item>& items, Field field) {
   std::vector<decltype(field(items.front()))> values;
@@ -41,19 +39,6 @@ std::vector<std::intptr_t> EntryData(int id) {
 
 std::string SelectedEntry(int combo_id) {
   const memtk::Control& combo = Live(combo_id);
-  if (combo.selection < 0 || static_cast<std::size_t>(combo.selection) >= combo.entries.size())
-    return "";
+  if (combo.selection < 0 || static_cast<std::size_t>(combo.selection) >= combo.entries.size()) return "";
   return combo.entries[static_cast<std::size_t>(combo.selection)].text;
-}
-
-std::ostream& operator<<(std::ostream& out, const DialogTexts& texts) {
-  out << "title \"" << texts.title << "\"";
-  for (const auto& [id, text] : texts.controls) out << "\n  " << id << ": \"" << text << "\"";
-  return out;
-}
-
-DialogTexts ReadDialog(const memtk::Dialog& dialog, const std::vector<int>& ids) {
-  DialogTexts texts{dialog.Title(), {}};
-  for (const int id : ids) texts.controls.emplace_back(id, dialog.Text(id));
-  return texts;
 }

@@ -20,23 +20,19 @@ std::string Nested(int depth) {
   return text;
 }
 
-class DirectoryWhereAFileBelongs : public testing::TestWithParam<const char*> {};
-
-TEST_P(DirectoryWhereAFileBelongs, CountsAsMissingSoTheArchiveStandsIn) {
-  TempWorkdir dir;
-  ReportCapture reports;
-  std::filesystem::create_directories(dir.path() / GetParam());
-  dir.Write("faunary.dat", ArchiveRecord(GetParam(), "<doc><x>archived</x></doc>"));
-  XmlReader reader;
-  ASSERT_TRUE(reader.LoadDataFile(GetParam(), true));
-  EXPECT_EQ(reader.ChildText("x"), "archived");
-  EXPECT_TRUE(reports.all().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, DirectoryWhereAFileBelongs,
-                         testing::Values("data/types.xml", "data/pokemon.xml", "data/pokemon/1.xml", "faunary.cfgx"));
-
-TEST(HostileFiles, AnArchiveThatIsADirectoryHoldsNothing) {
+// A directory where a file belongs counts as missing, so the archive stands in;
+// an archive that is a directory holds nothing.
+TEST(HostileFiles, DirectoriesWhereFilesBelong) {
+  for (const char* name : {"data/types.xml", "data/pokemon.xml", "data/pokemon/1.xml", "faunary.cfgx"}) {
+    TempWorkdir dir;
+    ReportCapture reports;
+    std::filesystem::create_directories(dir.path() / name);
+    dir.Write("faunary.dat", ArchiveRecord(name, "<doc><x>archived</x></doc>"));
+    XmlReader reader;
+    ASSERT_TRUE(reader.LoadDataFile(name, true)) << name;
+    EXPECT_EQ(reader.ChildText("x"), "archived");
+    EXPECT_TRUE(reports.all().empty());
+  }
   TempWorkdir dir;
   ReportCapture reports;
   std::filesystem::create_directories(dir.path() / "faunary.dat");
@@ -45,36 +41,25 @@ TEST(HostileFiles, AnArchiveThatIsADirectoryHoldsNothing) {
   EXPECT_TRUE(reports.all().empty());
 }
 
-struct NestingCase {
-  int depth;
-  bool loads;
-};
-
-void PrintTo(const NestingCase& c, std::ostream* out) { *out << c.depth << " deep"; }
-
-class Nesting : public testing::TestWithParam<NestingCase> {};
-
 // Too deep a record gets the usual load error; too deep a file on disk is a
 // file that does not parse, so its archive record stands in.
-TEST_P(Nesting, DeeperThanTheLimitIsRefusedBeforeParsing) {
-  TempWorkdir dir;
-  ReportCapture reports;
-  dir.Write("faunary.dat", ArchiveRecord("data/types.xml", Nested(GetParam().depth)) +
-                               ArchiveRecord("data/moves.xml", "<moves>archived</moves>"));
-  dir.Write("data/moves.xml", Nested(GetParam().depth));
-
-  XmlReader from_archive;
-  EXPECT_EQ(from_archive.LoadDataFile("data/types.xml", false), GetParam().loads);
-  XmlReader from_disk;
-  ASSERT_TRUE(from_disk.LoadDataFile("data/moves.xml", false));
-  EXPECT_EQ(from_disk.CurrentName(), GetParam().loads ? "a" : "moves");
-  const std::vector<Reported> refused = {
-      {"Error when loading XML file data/types.xml: Elements nested too deeply.", "XML Reader error"}};
-  EXPECT_EQ(reports.all(), GetParam().loads ? std::vector<Reported>{} : refused);
+TEST(HostileFiles, NestingDeeperThanTheLimitIsRefusedBeforeParsing) {
+  for (const int depth : {kMaxXmlNesting, kMaxXmlNesting + 1, 200000}) {
+    const bool loads = depth <= kMaxXmlNesting;
+    TempWorkdir dir;
+    ReportCapture reports;
+    dir.Write("faunary.dat", ArchiveRecord("data/types.xml", Nested(depth)) +
+                                 ArchiveRecord("data/moves.xml", "<moves>archived</moves>"));
+    dir.Write("data/moves.xml", Nested(depth));
+    XmlReader from_archive;
+    EXPECT_EQ(from_archive.LoadDataFile("data/types.xml", false), loads) << depth;
+    XmlReader from_disk;
+    ASSERT_TRUE(from_disk.LoadDataFile("data/moves.xml", false));
+    EXPECT_EQ(from_disk.CurrentName(), loads ? "a" : "moves") << depth;
+    const std::vector<Reported> refused = {
+        {"Error when loading XML file data/types.xml: Elements nested too deeply.", "XML Reader error"}};
+    EXPECT_EQ(reports.all(), loads ? std::vector<Reported>{} : refused) << depth;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Depths, Nesting,
-                         testing::Values(NestingCase{kMaxXmlNesting, true}, NestingCase{kMaxXmlNesting + 1, false},
-                                         NestingCase{200000, false}));
 
 }  // namespace

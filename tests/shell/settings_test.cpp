@@ -30,8 +30,8 @@ TEST(SettingsFile, IsWrittenAtExitFromTheChoicesAndWhatWasShowing) {
   EXPECT_EQ(Saved("", treecko_on_locations), Config(2, "1", 2, 0, 0)) << "a first run writes the defaults";
   EXPECT_EQ(Saved(Config(1, "1", 1, 0, 0), treecko_on_locations), Config(1, "252", 1, 11, 0));
   EXPECT_EQ(Saved(Config(2, "133", 2, 3, 1), treecko_on_locations), Config(2, "133", 2, 3, 1));
-  EXPECT_EQ(Saved(Config(2, "1", 1, 12, 0), [](FaunaryFixture&) {}), Config(2, "1", 1, 12, 0))
-      << "a start page outside the tabs is saved again when no tab was clicked";
+  EXPECT_EQ(Saved(Config(2, "1", 1, 4294967295LL, 0), [](FaunaryFixture&) {}), Config(2, "1", 1, 4294967295LL, 0))
+      << "a start page outside the tabs is saved again (-1 unsigned) when no tab was clicked";
   EXPECT_EQ(Saved(Config(1, "133", 2, 0, 0) + std::string(4096, ' ') + "<!-- old tail -->\n",
                   [](FaunaryFixture&) {}),
             Config(1, "133", 2, 0, 0))
@@ -86,87 +86,49 @@ TEST(SettingsFile, ComesFromTheArchiveWhenTheFileIsMissing) {
   EXPECT_EQ(app.SelectedPokemonName(), "Nidoran F");
 }
 
-class OptionsDialog : public testing::Test {
- protected:
-  void StartWith(int crtronload, const std::string& pick, int pageonload, long long page, int autoupdate) {
-    app.WriteConfig(Config(crtronload, pick, pageonload, page, autoupdate));
-    ASSERT_TRUE(app.Start());
-  }
-  std::intptr_t Open(memtk::DialogScript script) {
+// Cancel stores nothing; Reset shows the defaults but stores nothing until Ok.
+TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
+  FaunaryFixture app{"shell"};
+  app.WriteConfig(Config(1, "152", 2, 5, 1));
+  ASSERT_TRUE(app.Start());
+  const auto stored = [] {
+    const DexSettings& s = Settings();
+    return std::make_tuple(s.crtronload, s.crtrloadpick, s.pageonload, s.pageloadpick, s.autoupdate);
+  };
+  const auto checked = [](const memtk::Dialog& d) {
+    return std::vector<bool>{d.IsChecked(301), d.IsChecked(302), d.IsChecked(305), d.IsChecked(306), d.IsChecked(311)};
+  };
+  const auto open = [&](memtk::DialogScript script) {
     app.OnNextDialog(std::move(script));
     app.Click(kOptionsButtonId);
-    EXPECT_EQ(memtk::DialogsRun().back().template_id, 207);
     EXPECT_EQ(memtk::DialogsRun().back().owner, memtk::TopWindow());
     return memtk::DialogsRun().back().result;
-  }
-  std::tuple<int, std::string, int, long long, bool> Stored() const {
-    const DexSettings& s = Settings();
-    return {s.crtronload, s.crtrloadpick, s.pageonload, s.pageloadpick, s.autoupdate};
-  }
-  FaunaryFixture app{"shell"};
-};
-
-TEST_F(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
-  StartWith(1, "152", 2, 5, 1);
-  EXPECT_EQ(Open([](memtk::Dialog& d) {
+  };
+  EXPECT_EQ(open([](memtk::Dialog& d) { d.Click(302); d.Click(311); d.Click(IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(stored(), std::make_tuple(1, std::string("152"), 2, 5LL, true));
+  EXPECT_EQ(open([&](memtk::Dialog& d) {
               EXPECT_EQ(d.Title(), "Options");
               EXPECT_EQ(d.Text(300), "Pok\xE9mon upon load");
               EXPECT_EQ(d.Entries(303).size(), 15u);
-              EXPECT_EQ(d.SelectedText(303), "Chikorita");
               EXPECT_EQ(d.Entries(307).back(), "Locations");
-              EXPECT_EQ(d.SelectedText(307), "Calculations");
-              EXPECT_EQ((std::vector<bool>{d.IsChecked(301), d.IsChecked(302), d.IsChecked(305), d.IsChecked(306),
-                                           d.IsChecked(311)}),
-                        (std::vector<bool>{true, false, false, true, true}));
+              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Chikorita|Calculations");
+              EXPECT_EQ(checked(d), (std::vector<bool>{true, false, false, true, true}));
+              d.Click(308);
+              EXPECT_FALSE(d.Ended());
+              EXPECT_EQ(Settings().crtronload, 1) << "nothing stored yet";
+              EXPECT_EQ(checked(d), (std::vector<bool>{true, false, true, false, false}));
+              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Bulbasaur|Main");
               d.Click(302);
               d.Select(303, "Magnemite");
-              d.Click(305);
               d.Select(307, "Locations");
-              d.Click(311);
               EXPECT_FALSE(d.IsChecked(301)) << "radio buttons of one group exclude each other";
               d.Click(IDOK);
             }),
             IDOK);
-  EXPECT_EQ(Stored(), std::make_tuple(2, std::string("81"), 1, 11LL, false));
+  EXPECT_EQ(stored(), std::make_tuple(2, std::string("81"), 1, 11LL, false));
   EXPECT_EQ(app.SelectedPokemonName(), "Chikorita") << "nothing changes on screen";
   app.Close();
   EXPECT_EQ(app.Dir().Read("faunary.cfgx"), Config(2, "81", 1, 5, 0)) << "the page showing is the last used";
-}
-
-TEST_F(OptionsDialog, CancelEscapeAndResetStoreNothingUntilOk) {
-  StartWith(2, "152", 2, 7, 1);
-  for (const bool escape : {false, true})
-    EXPECT_EQ(Open([&](memtk::Dialog& d) {
-                d.Click(301);
-                d.Click(311);
-                escape ? d.PressEscape() : d.Click(IDCANCEL);
-              }),
-              IDCANCEL);
-  EXPECT_EQ(Stored(), std::make_tuple(2, std::string("152"), 2, 7LL, true));
-  Open([](memtk::Dialog& d) {
-    d.Click(308);
-    EXPECT_FALSE(d.Ended()) << "the dialog stays open";
-    EXPECT_EQ(Settings().crtronload, 2) << "nothing stored yet";
-    EXPECT_EQ((std::vector<bool>{d.IsChecked(301), d.IsChecked(302), d.IsChecked(305), d.IsChecked(306),
-                                 d.IsChecked(311)}),
-              (std::vector<bool>{true, false, true, false, false}));
-    EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Bulbasaur|Main");
-    d.Click(IDOK);
-  });
-  EXPECT_EQ(Stored(), std::make_tuple(1, std::string("1"), 1, 0LL, false));
-}
-
-TEST_F(OptionsDialog, OddStoredValuesShowAsTheFixedChoiceAndNoPage) {
-  StartWith(0, "1", 7, 12, 0);
-  Open([](memtk::Dialog& d) {
-    EXPECT_TRUE(d.IsChecked(302));
-    EXPECT_TRUE(d.IsChecked(306));
-    EXPECT_EQ(d.Selection(307), -1);
-    d.Click(IDOK);
-  });
-  EXPECT_EQ(Stored(), std::make_tuple(2, std::string("1"), 2, -1LL, false));
-  app.Close();
-  EXPECT_EQ(app.Dir().Read("faunary.cfgx"), Config(2, "1", 2, 4294967295LL, 0)) << "-1 is written unsigned";
 }
 
 }  // namespace

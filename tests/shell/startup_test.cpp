@@ -1,11 +1,8 @@
 // Start-up and the main window as the user meets them: the first-run message,
-// the Pokemon list, failures that start-up reports and survives, and the end
-// of the program. The window's size, style and tabs are checked by the Wine
-// first-run session and the text front end's test.
+// the start Pokemon, the tabs, and the end of the program. The window's size,
+// style, tabs and list order are checked by the Wine first-run session.
 #include <gtest/gtest.h>
 
-#include "records/pokemon_index.h"
-#include "shell/config.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "support/faunary_fixture.h"
@@ -18,77 +15,39 @@ const std::string kFirstRunText =
     " For more information, please check the readme.txt file that should have been included with your Faunary "
     "distribution.\n";
 
-class StartUp : public testing::Test {
- protected:
-  void StartWith(const std::string& pokemon, long long page = 0, int autoupdate = 0) {
-    app.WriteConfig(FaunaryFixture::ConfigXml(2, pokemon, 2, page, autoupdate));
+// No settings file is a first run, and so is an empty or blank settings record in the archive:
+// the settings are read quietly.
+TEST(StartUp, FirstRunShowsOnlyTheMessageWithoutOwnerAndStartsOnTheDefaults) {
+  for (const char* record : {"none", "", " \r\n\t "}) {
+    FaunaryFixture app{"shell"};
+    if (std::string(record) != "none") app.Dir().Write("faunary.dat", ArchiveRecord("faunary.cfgx", record));
     ASSERT_TRUE(app.Start());
+    ASSERT_EQ(app.MessageBoxes().size(), 1u) << '"' << record << '"';
+    const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
+    EXPECT_EQ(std::make_tuple(box.text, box.title, box.type), std::make_tuple(kFirstRunText, "Faunary", MB_OK));
+    EXPECT_FALSE(box.owner);
+    EXPECT_FALSE(box.main_window_existed);
+    EXPECT_EQ(app.SelectedPokemonName(), "Bulbasaur");
+    EXPECT_EQ(app.SelectedTab(), 0);
+    EXPECT_EQ(memtk::StartedThreadCount(), 0u);
+    EXPECT_FALSE(app.Dir().Exists("faunary.cfgx")) << "nothing is written before the program ends";
   }
+}
+
+TEST(StartUp, TheStartPokemonIsLoadedBeforeTheWindowExists) {
   FaunaryFixture app{"shell"};
-};
-
-TEST_F(StartUp, FirstRunShowsTheMessageWithoutOwnerAndStartsOnTheDefaults) {
-  ASSERT_TRUE(app.Start());
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
-  EXPECT_EQ(std::make_tuple(box.text, box.title, box.type), std::make_tuple(kFirstRunText, "Faunary", MB_OK));
-  EXPECT_FALSE(box.owner);
-  EXPECT_FALSE(box.main_window_existed);
-  EXPECT_EQ(app.SelectedPokemonName(), "Bulbasaur");
-  EXPECT_EQ(app.SelectedTab(), 0);
-  EXPECT_EQ(memtk::StartedThreadCount(), 0u);
-  EXPECT_FALSE(app.Dir().Exists("faunary.cfgx")) << "nothing is written before the program ends";
-}
-
-// The settings are read quietly: an empty or blank record in the archive is a first run, not an error.
-TEST_F(StartUp, AnEmptyOrBlankSettingsRecordInTheArchiveIsAQuietFirstRun) {
-  for (const char* record : {"", " \r\n\t "}) {
-    FaunaryFixture run{"shell"};
-    run.Dir().Write("faunary.dat", ArchiveRecord("faunary.cfgx", record));
-    ASSERT_TRUE(run.Start());
-    EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{kFirstRunText}) << '"' << record << '"';
-    EXPECT_EQ(run.SelectedPokemonName(), "Bulbasaur");
-  }
-}
-
-TEST_F(StartUp, TheStartPokemonIsLoadedBeforeTheWindowExists) {
   std::string index = app.Dir().Read("data/pokemon.xml");
   index.insert(index.find("</pokedex>"),
                "<pokemon id=\"500\"><name>Faraway</name><loadfile filename=\"gone.xml\" /></pokemon>\n");
   app.Dir().Write("data/pokemon.xml", index);
-  StartWith("500");
+  app.StartOn("500");
   ASSERT_EQ(app.MessageTexts(), (std::vector<std::string>{"Could not load reader data file!", "Invalid Pokemon selected"}));
   for (const auto& box : app.MessageBoxes()) EXPECT_FALSE(box.main_window_existed);
   EXPECT_EQ(app.SelectedPokemonName(), "Faraway");
 }
 
-TEST_F(StartUp, AnUpdateCheckThatCannotStartIsReportedAndSkipped) {
-  memtk::FailStartThread(true);
-  StartWith("1", 0, 1);
-  ASSERT_EQ(app.MessageBoxes().size(), 1u);
-  const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
-  EXPECT_EQ(std::make_tuple(box.text, box.title, box.type),
-            std::make_tuple("Unable to start new thread for update check. Automatic update skipped.", "Thread error",
-                            MB_OK | MB_ICONWARNING));
-  EXPECT_TRUE(memtk::TopWindow()) << "the program runs on without the check";
-}
-
-TEST_F(StartUp, ControlsThatCannotBeMadeAreReportedAndStartUpGoesOn) {
-  for (const bool icons : {false, true}) {
-    FaunaryFixture run{"shell"};
-    run.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-    if (icons) memtk::FailCreateImageList(true);
-    else memtk::FailCreateControl("FuncCB");
-    ASSERT_TRUE(run.Start());
-    ASSERT_EQ(run.MessageBoxes().size(), 1u);
-    EXPECT_EQ(run.MessageBoxes()[0].text + "|" + run.MessageBoxes()[0].title,
-              icons ? "Could not create icon list|InitComboBox 2"
-                    : "Pokemon combobox could not be created|CreateCrtrComboBox 1");
-    EXPECT_EQ(run.TextOf("crtrnameid"), "Bulbasaur") << "the start page is still made";
-  }
-}
-
-TEST_F(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
+TEST(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
+  FaunaryFixture app{"shell"};
   app.WriteConfig(FaunaryFixture::ConfigXml(1, "1", 2, 0, 0));
   tk::ImageList icons;
   const int code = app.Run([&] {
@@ -105,32 +64,9 @@ TEST_F(StartUp, TheWholeProgramRunsAndEndsWithExitCodeZero) {
   EXPECT_NE(app.Dir().Read("faunary.cfgx").find("<crtrloadpick>3</crtrloadpick>"), std::string::npos);
 }
 
-TEST_F(StartUp, ThePokemonListFollowsTheByteOrderOfIdsAndRedrawsThePage) {
-  StartWith("4444");  // not in the index: the first Pokemon
-  EXPECT_EQ(Settings().crtrloadpick, "1");
-  EXPECT_TRUE(app.MessageBoxes().empty());
-  EXPECT_EQ(app.PokemonListNames(),
-            (std::vector<std::string>{"Bulbasaur", "Caterpie", "Eevee", "Vaporeon", "Jolteon", "Chikorita", "Espeon",
-                                      "Ivysaur", "Treecko", "Nidoran F", "Venusaur", "Nidoran M", "Turtwig",
-                                      "Magnemite", "Oddity"}));
-  app.PickPokemon("Ivysaur");
-  EXPECT_EQ(CurrentId(), "2");
-  EXPECT_EQ(app.TextOf("crtrnameid"), "Ivysaur");
-  // Without a Pokemon 1 the first entry is chosen.
-  std::string index = app.Dir().Read("data/pokemon.xml");
-  const auto from = index.find("<pokemon id=\"1\">");
-  index.erase(from, index.find("<pokemon id=\"2\">") - from);
-  FaunaryFixture next{"shell"};
-  next.Dir().Write("data/pokemon.xml", index);
-  next.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-  ASSERT_TRUE(next.Start());
-  EXPECT_EQ(next.SelectedPokemonName(), "Caterpie");
-}
-
 TEST(Tabs, EverySwitchMakesAFreshPageAndTheSelectedTabRebuildsNothing) {
   FaunaryFixture app{"shell"};
-  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 0));
-  ASSERT_TRUE(app.Start());
+  app.StartOn("1");
   const auto page_controls = [] { return memtk::Controls().size() - 4; };
   const tk::Window first = app.Find("crtrnameid")->handle;
   const std::size_t controls = page_controls();
@@ -147,8 +83,7 @@ TEST(Tabs, EverySwitchMakesAFreshPageAndTheSelectedTabRebuildsNothing) {
 TEST(Tabs, AStartPageOutsideTheTabsLeavesThePageAreaEmpty) {
   for (const long long page : {12LL, -1LL}) {
     FaunaryFixture app{"shell"};
-    app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, page, 0));
-    ASSERT_TRUE(app.Start());
+    app.StartOn("1", page);
     EXPECT_EQ(app.SelectedTab(), -1);
     EXPECT_FALSE(Pages().current);
     EXPECT_EQ(memtk::Controls().size(), 4u);

@@ -1,5 +1,7 @@
 #include "support/faunary_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include "records/dex_data.h"
 #include "records/report.h"
 #include "shell/config.h"
@@ -33,6 +35,11 @@ std::string FaunaryFixture::ConfigXml(int crtronload, const std::string& crtrloa
 }
 
 bool FaunaryFixture::Start() { return StartFaunary(kInstance, SW_SHOWDEFAULT); }
+
+void FaunaryFixture::StartOn(const std::string& pokemon, long long page, int autoupdate) {
+  WriteConfig(ConfigXml(2, pokemon, 2, page, autoupdate));
+  ASSERT_TRUE(Start());
+}
 
 int FaunaryFixture::Run(std::function<void()> session) {
   memtk::SetSession(std::move(session));

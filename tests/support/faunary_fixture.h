@@ -1,14 +1,7 @@
 #pragma once
 // Starts the real program on the in-memory backend in a temporary working
-// directory holding a fixture data set, and reads like a user session:
-//
-//   FaunaryFixture app{"shell"};          // tests/fixtures/shell copied in
-//   app.Start();                          // the real start-up sequence
-//   app.PickPokemon("Ivysaur");
-//   EXPECT_EQ(app.TextOf("crtrtypeid"), "Grass / Poison");
-//   app.OnNextDialog([](memtk::Dialog& d) { d.Click(IDOK); });
-//   app.Click(kOptionsButtonId);
-//   app.Close();
+// directory holding a fixture data set (tests/fixtures/<name>), and reads
+// like a user session: StartOn("1"), PickPokemon("Ivysaur"), TextOf(...).
 #include <functional>
 #include <string>
 #include <string_view>
@@ -39,6 +32,8 @@ class FaunaryFixture {
   // The start-up sequence (everything before the message loop). False when
   // the window class could not be registered.
   bool Start();
+  // Start() after a settings file that opens on this Pokemon id and page.
+  void StartOn(const std::string& pokemon, long long page = 0, int autoupdate = 0);
   // The whole program: start-up, message loop running `session`, exit code.
   int Run(std::function<void()> session);
   // The close box; the window is destroyed and the settings written.

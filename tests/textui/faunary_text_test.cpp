@@ -18,33 +18,21 @@ struct Outcome {
   std::string err;
 };
 
-std::string Quoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+const char* const kSettings =
+    "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>1</crtronload>\n"
+    "    <crtrloadpick>152</crtrloadpick>\n    <pageonload>1</pageonload>\n"
+    "    <pageloadpick>11</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
 
 class FaunaryText : public testing::Test {
  protected:
+  void SetUp() override { dir.Write("faunary.cfgx", kSettings); }
+  // Runs faunary-text with these arguments (none holds a quote).
   Outcome Start(const std::vector<std::string>& args) {
-    std::string command = Quoted(FAUNARY_TEXT_PROGRAM);
-    for (const std::string& arg : args) command.append(" ").append(Quoted(arg));
-    command += " >run.out 2>run.err";
-    const int raw = std::system(command.c_str());
-    Outcome run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = dir.Read("run.out");
-    run.err = dir.Read("run.err");
-    dir.Remove("run.out");
-    dir.Remove("run.err");
-    return run;
+    std::string command = std::string("'") + FAUNARY_TEXT_PROGRAM + "'";
+    for (const std::string& arg : args) command.append(" '").append(arg).append("'");
+    const int raw = std::system((command + " >run.out 2>run.err").c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.Read("run.out"), dir.Read("run.err")};
   }
-  void WriteSettings() { dir.Write("faunary.cfgx", kSettings); }
-
-  static constexpr const char* kSettings =
-      "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>1</crtronload>\n"
-      "    <crtrloadpick>152</crtrloadpick>\n    <pageonload>1</pageonload>\n"
-      "    <pageloadpick>11</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
   TempWorkdir dir{"pages-basic"};
 };
 
@@ -53,7 +41,6 @@ constexpr const char* kTabs =
     "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Locations\n";
 
 TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
-  WriteSettings();
   const Outcome run = Start({"1", "--page", "Attacks"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
@@ -76,7 +63,6 @@ TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
 }
 
 TEST_F(FaunaryText, BadArgumentsExitWithAClearMessageAndWriteNothing) {
-  WriteSettings();
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
       {{"Missingno"}, 1, "faunary-text: there is no Pokemon with the id or name \"Missingno\"\n"},
       {{"1", "--page", "Pokedex"}, 2, "faunary-text: there is no tab \"Pokedex\""},
@@ -88,6 +74,17 @@ TEST_F(FaunaryText, BadArgumentsExitWithAClearMessageAndWriteNothing) {
     EXPECT_TRUE(run.err.starts_with(err_start)) << run.err;
   }
   EXPECT_EQ(dir.Read("faunary.cfgx"), kSettings);
+}
+
+// The message boxes shown so far come first, then where it looked for the data.
+TEST_F(FaunaryText, WithoutDataItSaysWhereItLooked) {
+  dir.Remove("data");
+  dir.Remove("faunary.dat");
+  const Outcome run = Start({"1"});
+  EXPECT_EQ(run.status, 4);
+  EXPECT_NE(run.out.find("Invalid Pokemon selected"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("no Pokemon data found"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(dir.path().string()), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ int ListenOnLoopback(std::uint16_t& port) {
 
 }  // namespace
 
-ScriptedServer::ScriptedServer(std::vector<std::string> chunks, Ending ending)
-    : chunks_(std::move(chunks)), ending_(ending) {
+ScriptedServer::ScriptedServer(std::vector<std::string> chunks, Ending ending, std::chrono::milliseconds pause)
+    : chunks_(std::move(chunks)), ending_(ending), pause_(pause) {
   listener_ = ListenOnLoopback(port_);
   thread_ = std::thread([this] { Serve(); });
 }
@@ -76,8 +76,10 @@ void ScriptedServer::Serve() {
 
   bool open = true;
   while (open && received_.find("\r\n\r\n") == std::string::npos) open = read_some();
-  for (const std::string& chunk : chunks_)
-    if (send(client, chunk.data(), chunk.size(), MSG_NOSIGNAL) < 0) break;
+  for (const std::string& chunk : chunks_) {
+    if (stop_ || send(client, chunk.data(), chunk.size(), MSG_NOSIGNAL) < 0) break;
+    std::this_thread::sleep_for(pause_);
+  }
   if (ending_ == Ending::kClose) shutdown(client, SHUT_WR);
   // Reading on until the client hangs up keeps everything it sends, and
   // closing only then avoids a reset.

@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -7,13 +8,15 @@
 
 // A one-connection HTTP server on 127.0.0.1 and an ephemeral port, run on a
 // thread of the test: it accepts one connection, reads the request up to its
-// blank line, sends the scripted chunks one by one and then either closes its
-// side or stays silent until the client hangs up.
+// blank line, sends the scripted chunks one by one (with a pause after each,
+// if asked) and then either closes its side or stays silent until the client
+// hangs up.
 class ScriptedServer {
  public:
   enum class Ending { kClose, kStaySilent };
 
-  explicit ScriptedServer(std::vector<std::string> chunks, Ending ending = Ending::kClose);
+  explicit ScriptedServer(std::vector<std::string> chunks, Ending ending = Ending::kClose,
+                          std::chrono::milliseconds pause = {});
   ~ScriptedServer();
   ScriptedServer(const ScriptedServer&) = delete;
   ScriptedServer& operator=(const ScriptedServer&) = delete;
@@ -29,6 +32,7 @@ class ScriptedServer {
 
   std::vector<std::string> chunks_;
   Ending ending_;
+  std::chrono::milliseconds pause_;
   int listener_ = -1;
   std::uint16_t port_ = 0;
   std::string received_;

@@ -25,43 +25,29 @@ const std::string kElsewhere =
 const std::string kTransient =
     "A transient failure occured. No update has been confirmed, but we can probably try next time: ";
 
-struct Exchange {
-  const char* name;
-  std::vector<std::string> chunks;
-  std::vector<Reported> shown;
-};
-void PrintTo(const Exchange& exchange, std::ostream* out) { *out << exchange.name; }
-
-class UpdateExchange : public testing::TestWithParam<Exchange> {};
-
-TEST_P(UpdateExchange, ShowsWhatTheReplyCallsFor) {
-  UpdateScreen messages;
-  ScriptedServer server(GetParam().chunks);
-  RunUpdateCheck(Local(server.port()));
-  EXPECT_EQ(server.Received(), kRequest);
-  EXPECT_EQ(messages.all(), GetParam().shown);
-  for (const memtk::MessageBoxShown& box : memtk::MessageBoxes()) EXPECT_FALSE(box.owner);  // no main window yet
-}
-
-std::vector<Exchange> Exchanges() {
-  return {
-      {"NewVersion", {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n9\r\n1\r\nfaunary-1.5.zip\r\nspare\r\n"},
+// Each reply the server may give, and the message boxes it calls for.
+TEST(UpdateExchange, ShowsWhatTheReplyCallsFor) {
+  const std::pair<const char*, std::vector<Reported>> replies[] = {
+      {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n9\r\n1\r\nfaunary-1.5.zip\r\nspare\r\n",
        {NewVersion("faunary-1.5.zip")}},
-      {"SameVersionShowsNothing", {"HTTP/1.1 200 OK\r\n\r\n8\r\n1\r\nfirst\r\nsecond\r\n"}, {}},
-      {"AcceptedIsSilent", {"HTTP/1.0 202 Accepted\r\n\r\n9\r\n1\r\nfirst\r\nsecond\r\n"}, {}},
-      {"UnknownCode", {"HTTP/1.1 418 I'm a teapot\r\n\r\n"}, {Problem("Server returned an unhandled HTTP return code", "418: I'm")}},
-      {"NotHttp", {"SSH-2.0-OpenSSH_9.2\r\n"}, {Problem("Server returned an unhandled HTTP return code", "0: ")}},
-      {"Moved", {"HTTP/1.1 301 Moved Away\r\n\r\n"}, {Problem(kElsewhere, "301: Moved")}},
-      {"TimedOut", {"HTTP/1.1 408 Timeout\r\n\r\n"}, {Problem(kTransient, "408: Timeout")}},
-      {"WhiteSpaceAnywhere", {"HTTP/1.0 \t 503\t\vService Unavailable\r\n\r\n"}, {Problem(kTransient, "503: Service")}},
-      {"ItemsOnOneLine", {"HTTP/1.0200OK\r\n\r\n  12 7\tone two three"}, {NewVersion("one")}},
+      {"HTTP/1.1 200 OK\r\n\r\n8\r\n1\r\nfirst\r\nsecond\r\n", {}},  // the same version
+      {"HTTP/1.0 202 Accepted\r\n\r\n9\r\n1\r\nfirst\r\nsecond\r\n", {}},
+      {"HTTP/1.1 418 I'm a teapot\r\n\r\n", {Problem("Server returned an unhandled HTTP return code", "418: I'm")}},
+      {"SSH-2.0-OpenSSH_9.2\r\n", {Problem("Server returned an unhandled HTTP return code", "0: ")}},
+      {"HTTP/1.1 301 Moved Away\r\n\r\n", {Problem(kElsewhere, "301: Moved")}},
+      {"HTTP/1.1 408 Timeout\r\n\r\n", {Problem(kTransient, "408: Timeout")}},
+      {"HTTP/1.0 \t 503\t\vService Unavailable\r\n\r\n", {Problem(kTransient, "503: Service")}},
+      {"HTTP/1.0200OK\r\n\r\n  12 7\tone two three", {NewVersion("one")}},  // items on one line
   };
+  for (const auto& [reply, shown] : replies) {
+    UpdateScreen messages;
+    ScriptedServer server({reply});
+    RunUpdateCheck(Local(server.port()));
+    EXPECT_EQ(server.Received(), kRequest);
+    EXPECT_EQ(messages.all(), shown) << reply;
+    for (const memtk::MessageBoxShown& box : memtk::MessageBoxes()) EXPECT_FALSE(box.owner);  // no main window yet
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Replies, UpdateExchange, testing::ValuesIn(Exchanges()),
-                         [](const testing::TestParamInfo<Exchange>& param_info) {
-                           return std::string(param_info.param.name);
-                         });
 
 // A silent server, a refused connection and a name that cannot be resolved each warn once.
 TEST(UpdateCheck, ConnectionFailuresWarnOnce) {

@@ -2,15 +2,8 @@
 // ends by its deadline or byte cap, and judges what it read as usual.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <chrono>
 #include <string>
-#include <thread>
 
 #include "update/scripted_server.h"
 #include "update/update_screen.h"
@@ -26,46 +19,12 @@ Reported NewVersion() {
           "New version available!", 0};
 }
 
-// Sends the reply a byte at a time, then blanks, each after a pause, until
-// the client hangs up.
-class TrickleServer {
- public:
-  TrickleServer() {
-    listener_ = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof at;
-    bind(listener_, reinterpret_cast<sockaddr*>(&at), sizeof at);
-    listen(listener_, 1);
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&at), &size);
-    port_ = ntohs(at.sin_port);
-    thread_ = std::thread([this] {
-      const int client = accept(listener_, nullptr, nullptr);
-      const std::string reply = kNewVersionReply;
-      for (std::size_t i = 0; client >= 0; ++i) {
-        const char byte = i < reply.size() ? reply[i] : ' ';
-        if (send(client, &byte, 1, MSG_NOSIGNAL) != 1) break;
-        std::this_thread::sleep_for(5ms);
-      }
-      if (client >= 0) close(client);
-    });
-  }
-  ~TrickleServer() {
-    thread_.join();
-    close(listener_);
-  }
-  std::uint16_t port() const { return port_; }
-
- private:
-  int listener_ = -1;
-  std::uint16_t port_ = 0;
-  std::thread thread_;
-};
-
 TEST(UpdateLimits, AServerThatTricklesForeverMeetsTheDeadline) {
   UpdateScreen messages;
-  TrickleServer server;
+  // The reply a byte at a time, then blanks, every 5 ms: far longer than the deadline.
+  std::vector<std::string> bytes;
+  for (const char byte : std::string(kNewVersionReply) + std::string(2000, ' ')) bytes.emplace_back(1, byte);
+  ScriptedServer server(bytes, ScriptedServer::Ending::kStaySilent, 5ms);
   RunUpdateCheck(UpdateServer{"127.0.0.1", server.port(), 1h, 2s});
   EXPECT_EQ(messages.all(), std::vector<Reported>{NewVersion()});
 }

@@ -25,8 +25,6 @@ class UpdateScreen {
  public:
   UpdateScreen() { Clean(); }
   ~UpdateScreen() { Clean(); }
-  UpdateScreen(const UpdateScreen&) = delete;
-  UpdateScreen& operator=(const UpdateScreen&) = delete;
 
   std::vector<Reported> all() const {
     std::vector<Reported> shown;

@@ -8,13 +8,8 @@
 
 namespace {
 
-class UpdateAtStartup : public testing::Test {
- protected:
-  ~UpdateAtStartup() override { RedirectUpdateCheckForTests(std::nullopt); }
+TEST(UpdateAtStartup, StartsTheCheckBeforeTheMainWindowExists) {
   FaunaryFixture app{"shell"};
-};
-
-TEST_F(UpdateAtStartup, StartsTheCheckBeforeTheMainWindowExists) {
   app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 1));
   memtk::FailRegisterClass(true);  // start-up stops right before making the main window
   EXPECT_FALSE(app.Start());
@@ -22,21 +17,31 @@ TEST_F(UpdateAtStartup, StartsTheCheckBeforeTheMainWindowExists) {
   EXPECT_EQ(memtk::StartedThreadCount(), 1u);
 }
 
-TEST_F(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
+TEST(UpdateAtStartup, AThreadThatCannotStartIsReportedAndTheProgramRunsOn) {
+  FaunaryFixture app{"shell"};
+  memtk::FailStartThread(true);
+  app.StartOn("1", 0, 1);
+  EXPECT_EQ(app.MessageTexts(),
+            std::vector<std::string>{"Unable to start new thread for update check. Automatic update skipped."});
+  EXPECT_TRUE(memtk::TopWindow());
+}
+
+TEST(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
+  FaunaryFixture app{"shell"};
   ScriptedServer server({"HTTP/1.0 200 OK\r\n\r\n10\r\n1\r\nfaunary-2.zip\r\nx\r\n"});
   RedirectUpdateCheckForTests(Local(server.port()));
-  app.WriteConfig(FaunaryFixture::ConfigXml(2, "1", 2, 0, 1));
-  ASSERT_TRUE(app.Start());
-  ASSERT_EQ(memtk::StartedThreadCount(), 1u);
+  app.StartOn("1", 0, 1);
+  EXPECT_EQ(memtk::StartedThreadCount(), 1u);
   EXPECT_TRUE(app.MessageBoxes().empty());
   memtk::RunStartedThreads();
+  RedirectUpdateCheckForTests(std::nullopt);
   EXPECT_EQ(server.Received(), kRequest);
   ASSERT_EQ(app.MessageBoxes().size(), 1u);
   const memtk::MessageBoxShown& box = app.MessageBoxes()[0];
   EXPECT_EQ(box.title, "New version available!");
   EXPECT_TRUE(box.text.ends_with("\n\n)faunary-2.zip")) << box.text;
-  EXPECT_EQ(box.owner, MainWindow()) << "the window that exists when the box appears owns it";
   EXPECT_TRUE(box.owner);
+  EXPECT_EQ(box.owner, MainWindow()) << "the window that exists when the box appears owns it";
 }
 
 }  // namespace
