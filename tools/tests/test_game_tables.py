@@ -63,6 +63,25 @@ class CommittedAgainstGames(unittest.TestCase):
                     wrong.append(f"{dex} {fact}: {committed(record)} instead of {of_game(game)}")
         self.assertEqual(wrong[:10], [], f"{len(wrong)} facts differ from the games'")
 
+    def test_a_parent_offers_the_egg_moves_of_what_hatches_from_its_eggs(self):
+        # Pikachu's eggs hatch into Pichu, so Pichu's egg moves are Pikachu's too
+        if not PRET.is_dir():
+            self.skipTest(f"no source at {PRET}")
+        platinum = Pret(PRET).platinum
+
+        def record(dex):
+            return ET.parse(DATA / "pokemon" / f"{dex}.xml").getroot()
+
+        def egg_moves(dex, since=2):  # those bred in a generation since `since`
+            return {m.findtext("id") for m in record(dex).iter("breedmove")
+                    if any(m.find(f"methodgen{gen}") is not None for gen in range(since, 5))}
+        missing = []
+        for dex, g in platinum.items():
+            if 1 <= dex <= 493 and "no-eggs" not in g["egg_groups"]:
+                lacking = egg_moves(g["offspring"], int(record(dex).findtext("fromgeneration"))) - egg_moves(dex)
+                missing += [f"{dex} lacks {sorted(lacking)}"] if lacking else []
+        self.assertEqual(missing[:10], [], f"{len(missing)} Pokemon lack egg moves of their offspring")
+
 
 if __name__ == "__main__":
     unittest.main()
