@@ -108,6 +108,10 @@ class CommittedAgainstGames(unittest.TestCase):
                     named += 1
                     if move not in games.knows(by_name[father], found[1]):
                         wrong.append(f"{dex}: {father} for {move} ({found[1]})")
+                    # a father of its own family that did not hatch with the move needed it to begin with
+                    if (found[1].startswith("Chain") and games.root(by_name[father]) == games.root(dex)
+                            and move not in games.egg_moves(by_name[father])):
+                        wrong.append(f"{dex}: its own family's {father} for {move}")
         self.assertGreater(named, 1000)
         self.assertEqual(wrong[:10], [], f"{len(wrong)} fathers cannot know the move")
 
@@ -163,6 +167,11 @@ class GameBreeding:
 
     def egg_moves(self, dex):
         return {self.move[m] for m in self.raw[dex]["learnset"].get("egg_moves", [])}
+
+    def root(self, dex):
+        while dex in self.previous:
+            dex = self.previous[dex]
+        return dex
 
     def knows(self, dex, how):
         """Moves a Pokemon (or an earlier stage of it) gets the way the text says."""
