@@ -79,6 +79,8 @@ def platinum_facts(entry, dex_of):
         "level_moves": sorted((level, move_key(m)) for level, m in entry["learnset"]["by_level"]),
         "machines": sorted(entry["learnset"]["by_tm"]),
         "offspring": dex_of[entry["offspring"]],
+        # (method constant, target) as the game's evolution table holds them
+        "evolutions": [(e[0], dex_of[e[-1]]) for e in entry["evolutions"]],
     }
 
 
