@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "calc/catch_value.h"
 #include "calc/stat_formulas.h"
 #include "calc_app.h"
 #include "calc_model.h"
@@ -36,6 +37,11 @@ TEST(StatFormulas, MatchTheGamesForEveryLevelValueAndEffort) {
                         model::StatGen34(base, level, iv, effort, hp, personality))
                   << base << " " << level << " " << iv << " " << effort << " " << hp << " " << personality;
       }
+}
+
+// Every shake value the formula can meet, up to the certain catches.
+TEST(CatchChance, MatchesTheFourShakeChecksForEveryValue) {
+  for (int a = -1; a <= 300; ++a) ASSERT_EQ(CatchChance(a), model::ChancePermille(a)) << a;
 }
 
 TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
@@ -78,16 +84,16 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
 TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
   CalcApp app;
   app.Open("Bulbasaur", "Calculations");
-  const std::pair<int, int> level_hp[] = {{1, 100}, {3, 67}, {10, 1}, {29, 50}, {50, 50}, {77, 33}, {100, 99}};
-  std::size_t round = 0;
   for (const model::Mon& mon : model::kMons) {
     app.PickPokemon(mon.name);
     app.Calculate(kCatchButton, [&](memtk::Dialog& d) {
       EXPECT_EQ(d.Text(260), std::string(mon.name) + " Catch Chance");
       EXPECT_EQ(d.SelectedText(266), "Normal");
-      for (const char* ball : kBalls)
-        for (int status = 0; status < 6; ++status) {
-          const auto [level, percent] = level_hp[round++ % std::size(level_hp)];
+      // Every level with every HP entry, the ball and status turning with them.
+      for (int level = 1; level <= 100; ++level)
+        for (int percent = 1; percent <= 100; ++percent) {
+          const char* ball = kBalls[static_cast<std::size_t>(7 * level + percent) % std::size(kBalls)];
+          const int status = (level / 3 + percent) % 6;
           // The wild Pokemon's HP: IV 31, no EVs, never below 1.
           const int maximum = model::StatGen34(mon.stats[0], level, 31, 0, true, 0);
           const model::CatchCase c{level,    maximum,        std::max(percent * maximum / 100, 1),
