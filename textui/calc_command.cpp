@@ -174,9 +174,10 @@ std::optional<std::string> TakeCalcArgs(std::vector<std::string>& args, std::opt
     for (const Form& f : Forms()) names.emplace_back(f.name);
     return "there is no calculator \"" + taken.form + "\"; --calc takes " + Listed(names);
   }
-  for (const auto& [option, value] : taken.choices) {
+  for (const auto& choice : taken.choices) {
+    const std::string& option = choice.first;
     const bool known = std::any_of(form->fields.begin(), form->fields.end(),
-                                   [&](const Field& f) { return option == f.option; });
+                                   [&option](const Field& f) { return option == f.option; });
     if (!known) return option + " does not apply to --calc " + taken.form;
   }
   std::vector<std::string> missing;
