@@ -101,7 +101,7 @@ TEST(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
     }
   }
   app.PickPokemon("Bulbasaur");
-  EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (180-323) Old: (200-293)");
+  EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (200-294) Old: (200-293)");
 }
 
 }  // namespace
