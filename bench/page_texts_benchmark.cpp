@@ -3,9 +3,9 @@
 // encounter rows.
 #include <benchmark/benchmark.h>
 
-#include "pages/breeding.h"
-#include "pages/location_texts.h"
-#include "pages/move_texts.h"
+#include "texts/breeding.h"
+#include "texts/location_texts.h"
+#include "texts/move_texts.h"
 #include "records/dex_data.h"
 
 namespace {

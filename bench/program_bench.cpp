@@ -10,9 +10,9 @@
 
 #include "backends/memory/memory_screen.h"
 #include "bench/bench_support.h"
-#include "shell/control_ids.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "port/control_ids.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "backends/qt/qt_application.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "pages/dex_breed_page.h"
 
-#include "pages/breeding.h"
+#include "texts/breeding.h"
 #include "pages/move_details.h"
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 3, "Breeding": the current Pokemon's breeding groups, every Pokemon it
 // can breed with, and its egg moves, for the generation chosen in the combo

@@ -2,7 +2,7 @@
 
 #include "records/pokemon_index.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 void DexEntryPage::CreateControls() {
   for (std::size_t i = 0; i < kDexEntryRows; ++i) {

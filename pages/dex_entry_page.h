@@ -2,9 +2,9 @@
 #include <array>
 #include <cstdint>
 
-#include "pages/dex_entry_texts.h"
+#include "texts/dex_entry_texts.h"
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 2, "Pokedex Entries": the dex entry of each of fourteen versions,
 // oldest first; versions older than the Pokemon say "Not available".

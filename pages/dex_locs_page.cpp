@@ -3,11 +3,11 @@
 #include <array>
 #include <optional>
 
-#include "pages/location_texts.h"
+#include "texts/location_texts.h"
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

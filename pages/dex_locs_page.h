@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 11, "Locations": where the current Pokemon is met in the version
 // chosen in the version list (its own generation's versions and later ones).

@@ -7,9 +7,9 @@
 #include "pages/evolution_summary.h"
 #include "records/dex_data.h"
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr std::uint32_t kStaticStyle = WS_CHILD | WS_VISIBLE;

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 0, "Main": the current Pokemon's facts on one screen of statics, the
 // gender bar, and the "&Evolution" button.

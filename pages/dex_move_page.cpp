@@ -3,11 +3,11 @@
 #include <array>
 
 #include "pages/move_details.h"
-#include "pages/move_texts.h"
+#include "texts/move_texts.h"
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "records/pokemon_index.h"
 #include "records/tables.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 std::string ReplaceFirst(std::string text, std::string_view placeholder, const std::string& value) {

@@ -1,6 +1,6 @@
 #include "pages/dex_main_page.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 std::string GenderRatioText(int gender) {
   switch (gender) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // The move details dialog (resource 320): every fact of one move. Opened by
 // the moves page, the breeding page and the machine pages.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr std::uint32_t kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;

@@ -1,5 +1,5 @@
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "shell/main_window.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr const char* kAboutText =

@@ -10,7 +10,7 @@
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "shell/update_check.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr const char* kFirstRunText =

@@ -1,7 +1,7 @@
 #include "shell/config.h"
 #include "shell/page_framework.h"
 #include "shell/pokemon_list.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 enum : int {

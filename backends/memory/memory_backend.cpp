@@ -13,8 +13,8 @@
 #include "backends/memory/memory_screen.h"
 #include "resources/dialog_templates.h"
 #include "resources/images.h"
-#include "shell/toolkit.h"
-#include "shell/win_constants.h"
+#include "port/toolkit.h"
+#include "port/win_constants.h"
 
 namespace memtk {
 namespace {

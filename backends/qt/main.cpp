@@ -4,8 +4,8 @@
 #include "backends/qt/close_after_start.h"
 #include "backends/qt/qt_application.h"
 #include "shell/native_locations.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -4,10 +4,10 @@
 #include "backends/memory/memory_screen.h"
 #include "fuzz/fuzz_harness.h"
 #include "records/dex_data.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/page_framework.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "shell/config.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 namespace {
 constexpr tk::Instance kInstance{0x400000};

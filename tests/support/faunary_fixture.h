@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "backends/memory/memory_screen.h"
-#include "shell/control_ids.h"
-#include "shell/win_constants.h"
+#include "port/control_ids.h"
+#include "port/win_constants.h"
 #include "support/temp_workdir.h"
 
 class FaunaryFixture {

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // "Stats (gen 1-2)" (dialog 203) and "Stats (gen 3-4)" (dialog 206): one
 // stat of the current Pokemon under either rule set.

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "calc/list_choice.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // What the five calculator dialogs share: filling and reading their
 // drop-down lists, their message boxes and their message handling.

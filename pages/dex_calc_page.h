@@ -2,7 +2,7 @@
 #include <array>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 5, "Calculations": five buttons, each opening one calculator dialog
 // for the current Pokemon. The page shows no data of its own.

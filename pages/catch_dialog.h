@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // "Catching Chance" (dialog 204): how likely the current Pokemon is to be
 // caught at a level, an HP percentage, a status and with a ball.

@@ -1,7 +1,5 @@
 #pragma once
-#include <cstdint>
-
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // The program's start-up sequence, called by every backend's entry point
 // (WinMain on Windows). Loads the data and settings, makes the main window
@@ -19,9 +17,3 @@ void ResetProgramState();
 // Connects the data layer's reports to the port's message box, owned by the
 // main window (no owner before it exists).
 void ConnectReportsToMessageBoxes();
-
-std::intptr_t MainWndProc(tk::Window window, unsigned message, std::uintptr_t wparam,
-                          std::intptr_t lparam);
-void CreateMainControls();
-std::intptr_t AboutDlgProc(tk::Window dialog, unsigned message, std::uintptr_t wparam,
-                           std::intptr_t lparam);

@@ -1,4 +1,4 @@
-#include "pages/dex_entry_texts.h"
+#include "texts/dex_entry_texts.h"
 
 const std::array<DexEntryRow, kDexEntryRows> kDexEntryRowTable{{
     {"crtrgreendexid", 10, 30, 141, "Green: ", "Green: Not available", &DexPokemon::greendexentry, 1},

@@ -9,10 +9,10 @@
 // handles are opaque and 0 means "none" or "failed", positions are -1 when
 // there is none, control ids, window names, styles and rectangles are given
 // exactly as the controls are specified. Style bits, messages and
-// notification codes are in shell/win_constants.h, with their Win32 values.
+// notification codes are in port/win_constants.h, with their Win32 values.
 //
 // This header never includes <windows.h>, and <windows.h> must never be
-// included together with shell/win_constants.h (its macros share the names).
+// included together with port/win_constants.h (its macros share the names).
 #include <cstdint>
 #include <string_view>
 

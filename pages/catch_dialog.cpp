@@ -1,15 +1,15 @@
-#include "calc/catch_dialog.h"
+#include "pages/catch_dialog.h"
 
 #include <algorithm>
 
-#include "calc/calculator_controls.h"
-#include "calc/calculator_dialog.h"
+#include "pages/calculator_controls.h"
+#include "pages/calculator_dialog.h"
 #include "calc/catch_rules.h"
 #include "calc/catch_value.h"
 #include "calc/stat_formulas.h"
 #include "calc/wrap32.h"
 #include "records/pokemon_index.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

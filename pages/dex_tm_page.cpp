@@ -1,9 +1,9 @@
-#include "calc/dex_tm_page.h"
+#include "pages/dex_tm_page.h"
 
 #include "pages/move_details.h"
 #include "records/pokemon_index.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 void DexTMPage::CreateControls() {
   // Cells start greyed; SS_NOTIFY makes them report double-clicks.

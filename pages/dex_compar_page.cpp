@@ -1,9 +1,9 @@
-#include "calc/dex_compar_page.h"
+#include "pages/dex_compar_page.h"
 
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
-#include "shell/startup.h"
+#include "app/startup.h"
+
+#include "app/page_table.h"
 
 #include "records/dex_data.h"
 #include "records/move.h"
@@ -6,10 +8,11 @@
 #include "records/report.h"
 #include "records/tables.h"
 #include "shell/config.h"
-#include "shell/control_ids.h"
+#include "shell/main_window.h"
+#include "port/control_ids.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 void ResetProgramState() {
   Pages() = PageFrameworkState{};
@@ -48,6 +51,7 @@ bool StartFaunary(tk::Instance instance, int show_command) {
   SetMainWindow(window);
   tk::ShowTopWindow(window, show_command);
   CreateMainControls();
+  Pages().make_page = MakePage;
   CreatePage(Settings().pageloadpick);
   return true;
 }

@@ -5,7 +5,7 @@
 
 #include "calc/compare_values.h"
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 4, "Comparisons": a bar graph setting the current Pokemon against up
 // to four others ("None", "Lowest", "Highest" or any Pokemon) in one category.

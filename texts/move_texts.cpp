@@ -1,4 +1,4 @@
-#include "pages/move_texts.h"
+#include "texts/move_texts.h"
 
 #include <charconv>
 #include <iterator>

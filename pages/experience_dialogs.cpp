@@ -1,12 +1,12 @@
-#include "calc/experience_dialogs.h"
+#include "pages/experience_dialogs.h"
 
 #include <string>
 
-#include "calc/calculator_controls.h"
-#include "calc/calculator_dialog.h"
+#include "pages/calculator_controls.h"
+#include "pages/calculator_dialog.h"
 #include "calc/experience.h"
 #include "records/pokemon_index.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

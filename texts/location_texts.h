@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/list_row.h"
+#include "texts/list_row.h"
 #include "records/encounter.h"
 #include "records/tables.h"
 

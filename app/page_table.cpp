@@ -1,14 +1,15 @@
 // The page of every tab. A page class not yet built into the program makes
 // no page for its tab (the page area stays empty); adding one is one line.
-#include "calc/dex_calc_page.h"
-#include "calc/dex_compar_page.h"
-#include "calc/dex_tm_page.h"
+#include "app/page_table.h"
+
+#include "pages/dex_calc_page.h"
+#include "pages/dex_compar_page.h"
+#include "pages/dex_tm_page.h"
 #include "pages/dex_breed_page.h"
 #include "pages/dex_entry_page.h"
 #include "pages/dex_locs_page.h"
 #include "pages/dex_main_page.h"
 #include "pages/dex_move_page.h"
-#include "shell/page_framework.h"
 
 std::unique_ptr<DexPage> MakePage(int index) {
   switch (index) {

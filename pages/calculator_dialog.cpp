@@ -1,9 +1,9 @@
-#include "calc/calculator_dialog.h"
+#include "pages/calculator_dialog.h"
 
 #include <string>
 
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 void AddNumberEntries(tk::Window list, int first, int last, bool number_as_data,
                       std::string_view suffix) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/list_row.h"
+#include "texts/list_row.h"
 #include "records/pokemon.h"
 #include "records/pokemon_index.h"
 

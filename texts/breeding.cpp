@@ -1,4 +1,4 @@
-#include "pages/breeding.h"
+#include "texts/breeding.h"
 
 #include "records/dex_data.h"
 #include "records/move.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // "Experience Gained" (dialog 205): experience for defeating the current
 // Pokemon. "Experience Needed" (dialog 290): its total experience at the

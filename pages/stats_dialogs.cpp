@@ -1,13 +1,13 @@
-#include "calc/stats_dialogs.h"
+#include "pages/stats_dialogs.h"
 
 #include <string>
 
-#include "calc/calculator_controls.h"
-#include "calc/calculator_dialog.h"
+#include "pages/calculator_controls.h"
+#include "pages/calculator_dialog.h"
 #include "calc/stat_choices.h"
 #include "calc/stat_formulas.h"
 #include "records/pokemon_index.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "calc/machine_tables.h"
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tabs 6-10, the machine pages: one cell per TM, HM, CM or tutor move of a
 // generation, greyed when the current Pokemon cannot learn it. A cell

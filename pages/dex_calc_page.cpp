@@ -1,12 +1,12 @@
-#include "calc/dex_calc_page.h"
+#include "pages/dex_calc_page.h"
 
-#include "calc/calculator_controls.h"
-#include "calc/catch_dialog.h"
-#include "calc/experience_dialogs.h"
-#include "calc/stats_dialogs.h"
-#include "shell/control_ids.h"
+#include "pages/calculator_controls.h"
+#include "pages/catch_dialog.h"
+#include "pages/experience_dialogs.h"
+#include "pages/stats_dialogs.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

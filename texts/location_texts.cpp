@@ -1,4 +1,4 @@
-#include "pages/location_texts.h"
+#include "texts/location_texts.h"
 
 #include <array>
 
