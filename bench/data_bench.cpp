@@ -13,6 +13,7 @@
 #include "records/dex_data.h"
 #include "records/move.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/report.h"
 #include "records/tables.h"
 

@@ -9,6 +9,7 @@
 #include "calc/stat_formulas.h"
 #include "calc/wrap32.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/win_constants.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "texts/breeding.h"
 #include "pages/move_details.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/control_ids.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"

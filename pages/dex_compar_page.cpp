@@ -1,6 +1,7 @@
 #include "pages/dex_compar_page.h"
 
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/control_ids.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"

@@ -1,6 +1,7 @@
 #include "pages/dex_entry_page.h"
 
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"
 

@@ -5,6 +5,7 @@
 
 #include "texts/location_texts.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/control_ids.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"

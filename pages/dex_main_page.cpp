@@ -7,6 +7,7 @@
 #include "pages/evolution_summary.h"
 #include "records/dex_data.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/control_ids.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"

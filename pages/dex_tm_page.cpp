@@ -2,6 +2,7 @@
 
 #include "pages/move_details.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"
 

@@ -1,6 +1,7 @@
 #include "pages/evolution_summary.h"
 
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/tables.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"

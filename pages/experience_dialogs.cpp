@@ -6,6 +6,7 @@
 #include "pages/calculator_dialog.h"
 #include "calc/experience.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/win_constants.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "calc/stat_choices.h"
 #include "calc/stat_formulas.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "port/win_constants.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/xml_reader.h"
 #include "shell/config_writer.h"
 #include "shell/page_framework.h"

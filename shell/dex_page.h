@@ -4,7 +4,7 @@
 // One tab page. A page object lives only while its tab is selected: the
 // framework makes it, calls CreateControls, calls Draw whenever another
 // Pokemon is chosen, calls DestroyControls and deletes it. Pages draw from the
-// current record (records/pokemon_index.h: CurrentRecord()) every time.
+// current record (records/selection.h: CurrentRecord()) every time.
 class DexPage {
  public:
   DexPage() = default;

@@ -1,4 +1,5 @@
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "resources/images.h"
 #include "shell/config.h"
 #include "port/control_ids.h"

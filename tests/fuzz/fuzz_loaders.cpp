@@ -14,6 +14,7 @@
 #include "records/move.h"
 #include "records/pokemon.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/tables.h"
 #include "records/xml_nesting.h"
 

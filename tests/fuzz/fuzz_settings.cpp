@@ -3,6 +3,7 @@
 #include "backends/memory/memory_screen.h"
 #include "fuzz/fuzz_harness.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/tables.h"
 #include "shell/config.h"
 #include "shell/page_framework.h"
