@@ -7,7 +7,7 @@ from .breeding import EggMoveMethods, Hatching, egg_move_texts
 from .encounters import LocationTable, add_rows, wild_rows
 from .evolutions import Evolutions, LAST_POKEMON
 from .games import LEVEL_COLUMNS, MD_RED_CODE, VERSION_ELEMENTS, VersionGroups
-from .learnsets import learn_entries, level_rows, machine_markers, machine_numbers
+from .learnsets import FORM_TUTORS, form_tutor_entries, learn_entries, level_rows, machine_markers, machine_numbers
 from .mdred import MdRed
 from .movenumbers import MoveNumbers
 from .moves import MoveTables
@@ -38,6 +38,9 @@ def build(api_dir, md_dir, pret_dir, full):
     dexes = range(1, LAST_POKEMON + 1)
     facts = {dex: PokemonFacts(api, pret, dex, abilities) for dex in dexes}
     learned = {dex: learn_entries(facts[dex].raw, moves) for dex in dexes}
+    by_slug = {api.get("move", n)["name"]: numbers.ours(n) for n in numbers.source_ids()}
+    for dex in FORM_TUTORS:
+        learned[dex] += form_tutor_entries(dex, by_slug)
     mdred = MdRed(md, {dex: facts[dex].slug for dex in dexes})
     for key, name in mdred.dungeons.items():
         locations.add_row(key, f"{name} (%s)", True)
@@ -141,7 +144,8 @@ def _record(f, evolutions, learned, machines, breeding, moves, full):
         for field, text in f.dex_entries.items():
             r.add_value(field, text)
     r.add("gender", f.gender)
-    for field in ("wilditem8", "wilditem25", "tradeitem", "rswilditem", "frlgwilditem", "dpwilditem"):
+    for field in ("wilditem8", "wilditem25", "wilditem100", "tradeitem", "ytradeitem", "rswilditem",
+                  "frlgwilditem", "dpwilditem"):
         r.add_value(field, f.held[field])
     for stat, tag in [("attack", "attack"), ("defense", "defense"), ("special-attack", "specattk"),
                       ("special-defense", "specdef")]:

@@ -11,6 +11,17 @@ GEN3_TUTORS = [19, 34, 48, 52, 60, 118, 119, 122, 124, 167, 179, 196, 213, 222, 
                308, 54, 171, 151, 195, 100, 59, 132, 99, 218, 190, 221, 40, 233, 65, 77]  # MT01-MT33
 GEN4_TUTORS = [338, 308, 307, 452]                               # TM93-TM96
 
+# The source files Deoxys' FireRed/LeafGreen and Emerald moves under forms it leaves out;
+# its tutor moves in those games (sTutorLearnsets of pokefirered and pokeemerald).
+_DEOXYS_FRLG_TUTORS = ["mega-punch", "mega-kick", "body-slam", "double-edge", "counter", "seismic-toss",
+                       "mimic", "dream-eater", "thunder-wave", "rock-slide", "substitute"]
+FORM_TUTORS = {386: {
+    "firered-leafgreen": _DEOXYS_FRLG_TUTORS,
+    "emerald": _DEOXYS_FRLG_TUTORS + ["dynamic-punch", "psych-up", "snore", "icy-wind", "endure", "mud-slap",
+                                      "ice-punch", "swagger", "sleep-talk", "swift", "thunder-punch",
+                                      "fire-punch"],
+}}
+
 
 def learn_entries(pokemon, moves):
     """(our move id, version group, method, level) of everything a Pokemon learns."""
@@ -23,6 +34,12 @@ def learn_entries(pokemon, moves):
             out.append((ours, d["version_group"]["name"], d["move_learn_method"]["name"],
                         d["level_learned_at"]))
     return out
+
+
+def form_tutor_entries(dex, moves_by_slug):
+    """Learn entries of FORM_TUTORS; moves_by_slug gives our move id of a source move name."""
+    return [(moves_by_slug[slug], group, "tutor", 0)
+            for group, slugs in FORM_TUTORS.get(dex, {}).items() for slug in slugs]
 
 
 def level_rows(entries):
