@@ -12,9 +12,5 @@ class DexBreedPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  tk::Window group_line_, partners_, egg_moves_, generation_;
 };

@@ -5,6 +5,7 @@
 #include "pages/experience_dialogs.h"
 #include "pages/stats_dialogs.h"
 #include "port/control_ids.h"
+#include "shell/page_controls.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"
 
@@ -32,24 +33,13 @@ constexpr int kButtonHeight = 20;
 }  // namespace
 
 void DexCalcPage::CreateControls() {
-  for (std::size_t n = 0; n < kCalcButtons.size(); ++n) {
-    const CalcButton& b = kCalcButtons[n];
-    buttons_[n] = tk::CreateControl(WC_BUTTON, b.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, b.x,
-                                    b.y, kButtonWidth, kButtonHeight, MainWindow(), b.id,
-                                    AppInstance());
-    tk::SetControlFont(buttons_[n], SharedFont());
-  }
+  for (const CalcButton& b : kCalcButtons)
+    controls_.push_back(MakeControl(
+        {WC_BUTTON, b.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, b.x, b.y, kButtonWidth, kButtonHeight, b.id}));
   Draw();
 }
 
 void DexCalcPage::Draw() {}
-
-void DexCalcPage::DestroyControls() {
-  for (tk::Window& button : buttons_) {
-    tk::DestroyControl(button);
-    button = {};
-  }
-}
 
 int DexCalcPage::OnCommand(int id, int, std::intptr_t) {
   for (const CalcButton& b : kCalcButtons)

@@ -10,11 +10,5 @@ class DexCalcPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  // "Stats (gen 1-2)", "Catching Chance", "Experience Gained",
-  // "Experience Needed", "Stats (gen 3-4)".
-  std::array<tk::Window, 5> buttons_{};
 };

@@ -3,6 +3,7 @@
 #include "records/pokemon_index.h"
 #include "records/selection.h"
 #include "port/control_ids.h"
+#include "shell/page_controls.h"
 #include "shell/shell_state.h"
 #include "port/win_constants.h"
 
@@ -12,6 +13,9 @@ constexpr std::uint32_t kChoiceBoxStyle =
     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 constexpr int kNameLabelId = 186;
 constexpr int kCategoryBoxId = 191;
+// The page's controls: the four choice boxes, then these two.
+constexpr std::size_t kNameLabel = 4;
+constexpr std::size_t kCategoryBox = 5;
 // Nothing refers to the bars by id; these stay clear of every forwarded id.
 constexpr int kFirstBarId = 192;
 // The bar picture: a solid black 10 x 7 bitmap, stretched to each bar.
@@ -32,44 +36,31 @@ constexpr std::array<ChoiceBox, 4> kChoiceBoxes{{
 }  // namespace
 
 void DexComparPage::CreateControls() {
-  for (std::size_t k = 0; k < choice_boxes_.size(); ++k) {
-    const ChoiceBox& c = kChoiceBoxes[k];
-    tk::Window box = tk::CreateControl(WC_COMBOBOX, c.name, kChoiceBoxStyle, 15, c.y, 100, 150,
-                                       MainWindow(), kCompareComboFirstId + static_cast<int>(k),
-                                       AppInstance());
-    tk::SetControlFont(box, SharedFont());
+  int id = kCompareComboFirstId;
+  for (const ChoiceBox& c : kChoiceBoxes) {
+    const tk::Window box =
+        controls_.emplace_back(MakeControl({WC_COMBOBOX, c.name, kChoiceBoxStyle, 15, c.y, 100, 150, id++}));
     FillCompareList(box);
     tk::ComboSetCurSel(box, c.initial);
     tk::InvalidateControl(box);
-    choice_boxes_[k] = box;
   }
-  name_label_ = tk::CreateControl(WC_STATIC, CurrentRecord().name, WS_CHILD | WS_VISIBLE, 15, 155,
-                                  100, 30, MainWindow(), kNameLabelId, AppInstance());
-  tk::SetControlFont(name_label_, SharedFont());
-  category_box_ = tk::CreateControl(WC_COMBOBOX, "crtrcompcategory", kChoiceBoxStyle, 15, 190,
-                                    100, 150, MainWindow(), kCategoryBoxId, AppInstance());
-  tk::SetControlFont(category_box_, SharedFont());
+  controls_.push_back(
+      MakeControl({WC_STATIC, CurrentRecord().name, WS_CHILD | WS_VISIBLE, 15, 155, 100, 30, kNameLabelId}));
+  const tk::Window category_box = controls_.emplace_back(
+      MakeControl({WC_COMBOBOX, "crtrcompcategory", kChoiceBoxStyle, 15, 190, 100, 150, kCategoryBoxId}));
   for (const ListChoice& category : kCompareCategories)
-    tk::ComboSetItemData(category_box_, tk::ComboAddString(category_box_, category.text),
-                         category.data);
-  tk::ComboSetCurSel(category_box_, 0);
+    tk::ComboSetItemData(category_box, tk::ComboAddString(category_box, category.text), category.data);
+  tk::ComboSetCurSel(category_box, 0);
   Draw();
 }
 
 void DexComparPage::Draw() {
-  tk::SetControlText(name_label_, CurrentRecord().name);
+  tk::SetControlText(controls_[kNameLabel], CurrentRecord().name);
   DrawCompareBars();
 }
 
 void DexComparPage::DestroyControls() {
-  for (tk::Window& box : choice_boxes_) {
-    tk::DestroyControl(box);
-    box = {};
-  }
-  tk::DestroyControl(name_label_);
-  name_label_ = {};
-  tk::DestroyControl(category_box_);
-  category_box_ = {};
+  DexPage::DestroyControls();
   DestroyBars();
 }
 
@@ -109,9 +100,9 @@ std::string DexComparPage::FindHighest() const { return ::FindHighest(category_)
 
 void DexComparPage::DrawCompareBars() {
   std::array<std::string, 4> chosen;
-  for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = SelectionOf(choice_boxes_[k]);
+  for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = SelectionOf(controls_[k]);
   category_ = static_cast<std::int32_t>(
-      tk::ComboGetItemData(category_box_, tk::ComboGetCurSel(category_box_)));
+      tk::ComboGetItemData(controls_[kCategoryBox], tk::ComboGetCurSel(controls_[kCategoryBox])));
 
   std::array<std::int32_t, kCompareBarCount> values{};
   for (std::size_t k = 0; k < chosen.size(); ++k) values[k] = CompareValue(chosen[k]);
@@ -119,24 +110,20 @@ void DexComparPage::DrawCompareBars() {
   const auto widths = CompareBarWidths(values);
 
   DestroyBars();
-  for (std::size_t k = 0; k < bars_.size(); ++k) {
+  for (std::size_t k = 0; k < widths.size(); ++k) {
     const int row = static_cast<int>(k);
     const std::string name = "crtrbar" + std::to_string(row + 1);
-    bars_[k] = tk::CreateControl(WC_STATIC, name, WS_CHILD | WS_VISIBLE | SS_BITMAP, kBarX,
-                                 10 + 35 * row, widths[k], kBarHeight, MainWindow(),
-                                 kFirstBarId + row, AppInstance());
-    bar_images_[k] = tk::LoadBitmapStretched(AppInstance(), kCompareBarBitmapId, widths[k],
-                                             kBarHeight);
-    tk::SetStaticBitmap(bars_[k], bar_images_[k]);
-    tk::InvalidateControl(bars_[k]);
+    const tk::Window bar = bars_.emplace_back(MakeControl({WC_STATIC, name, WS_CHILD | WS_VISIBLE | SS_BITMAP, kBarX,
+                                                           10 + 35 * row, widths[k], kBarHeight, kFirstBarId + row,
+                                                           ControlFont::kNone}));
+    const tk::Bitmap image = bar_images_.emplace_back(
+        tk::LoadBitmapStretched(AppInstance(), kCompareBarBitmapId, widths[k], kBarHeight));
+    tk::SetStaticBitmap(bar, image);
+    tk::InvalidateControl(bar);
   }
 }
 
 void DexComparPage::DestroyBars() {
-  for (std::size_t k = 0; k < bars_.size(); ++k) {
-    if (bars_[k]) tk::DestroyControl(bars_[k]);
-    if (bar_images_[k]) tk::DeleteBitmap(bar_images_[k]);
-    bars_[k] = {};
-    bar_images_[k] = {};
-  }
+  bars_.clear();
+  bar_images_.clear();
 }

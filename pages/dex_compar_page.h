@@ -33,10 +33,8 @@ class DexComparPage : public DexPage {
   void DestroyBars();
 
   std::int32_t category_ = 0;
-  std::array<tk::Window, 4> choice_boxes_{};
-  tk::Window name_label_;
-  tk::Window category_box_;
-  std::array<tk::Window, kCompareBarCount> bars_{};
-  std::array<tk::Bitmap, kCompareBarCount> bar_images_{};
+  // Made again on every Draw, after the page's other controls.
+  std::vector<tk::OwnedWindow> bars_;
+  std::vector<tk::OwnedBitmap> bar_images_;
   std::vector<std::string> selections_;
 };

@@ -2,15 +2,14 @@
 
 #include "records/pokemon_index.h"
 #include "records/selection.h"
-#include "shell/shell_state.h"
+#include "shell/page_controls.h"
 #include "port/win_constants.h"
 
 void DexEntryPage::CreateControls() {
   for (std::size_t i = 0; i < kDexEntryRows; ++i) {
     const DexEntryRow& row = kDexEntryRowTable[i];
-    rows_[i] = tk::CreateControl(WC_STATIC, row.window_name, WS_CHILD | WS_VISIBLE, 10, row.y, 500,
-                                 row.height, MainWindow(), row.id, AppInstance());
-    tk::SetControlFont(rows_[i], SharedFont());
+    controls_.push_back(
+        MakeControl({WC_STATIC, row.window_name, WS_CHILD | WS_VISIBLE, 10, row.y, 500, row.height, row.id}));
   }
   Draw();
 }
@@ -18,11 +17,7 @@ void DexEntryPage::CreateControls() {
 void DexEntryPage::Draw() {
   const DexPokemon& record = CurrentRecord();
   for (std::size_t i = 0; i < kDexEntryRows; ++i)
-    tk::SetControlText(rows_[i], DexEntryText(kDexEntryRowTable[i], record));
-}
-
-void DexEntryPage::DestroyControls() {
-  for (tk::Window row : rows_) tk::DestroyControl(row);
+    tk::SetControlText(controls_[i], DexEntryText(kDexEntryRowTable[i], record));
 }
 
 int DexEntryPage::OnCommand(int /*id*/, int /*code*/, std::intptr_t /*data*/) { return 0; }

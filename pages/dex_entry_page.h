@@ -12,9 +12,5 @@ class DexEntryPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  std::array<tk::Window, kDexEntryRows> rows_{};
 };

@@ -12,12 +12,8 @@ class DexLocsPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
 
   // Rebuilds the encounter list for the selected version.
   void FillLocationList();
-
- private:
-  tk::Window label_, versions_, encounters_;
 };

@@ -10,9 +10,5 @@ class DexMovePage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  tk::Window list_;
 };

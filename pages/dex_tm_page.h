@@ -18,10 +18,7 @@ class DexTMPage : public DexPage {
   int OnCommand(int id, int code, std::intptr_t data) override;
 
  private:
-  struct Cell {
-    MachineCell machine;
-    tk::Window window;
-  };
   int generation_;
-  std::vector<Cell> cells_;
+  // One per control, in the same order.
+  std::vector<MachineCell> cells_;
 };
