@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/page_table.h"
+#include "pages/move_details.h"
 
 #include "records/dex_data.h"
 #include "records/move.h"
@@ -13,6 +14,7 @@
 #include "port/control_ids.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
+#include "shell/update_server.h"
 #include "port/win_constants.h"
 
 void ResetProgramState() {
@@ -21,6 +23,8 @@ void ResetProgramState() {
   ResetSettings();
   ResetData();
   SetReportHook({});
+  RedirectUpdateCheckForTests(std::nullopt);
+  ResetMoveDetails();
 }
 
 void ConnectReportsToMessageBoxes() {

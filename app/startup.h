@@ -9,9 +9,10 @@ bool StartFaunary(tk::Instance instance, int show_command);
 // StartFaunary, then the message loop; the exit code (0).
 int FaunaryMain(tk::Instance instance, int show_command);
 
-// Every subsystem of the program (data, settings, shell handles, pages, the
-// report hook) back to the state of a process that has just started; the
-// backend's own state is the backend's. For tests and benchmarks.
+// Every program-wide state (data, settings, shell handles, pages, the report
+// hook, the update server, the move details) back to that of a process that
+// has just started; the backend's own state is the backend's. For tests and
+// benchmarks, the only reset they use.
 void ResetProgramState();
 
 // Connects the data layer's reports to the port's message box, owned by the

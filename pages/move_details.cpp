@@ -21,6 +21,8 @@ MoveDetailsState& DetailsState() {
 
 }  // namespace
 
+void ResetMoveDetails() { DetailsState() = {}; }
+
 void ShowMoveDetails(int move_id) {
   if (move_id < 1) {
     tk::ShowMessageBox(MainWindow(), "Invalid moveid", "Hmm", MB_OK);

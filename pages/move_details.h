@@ -17,3 +17,6 @@ std::intptr_t MoveDetailsDlgProc(tk::Window dialog, unsigned message, std::uintp
 // "Could not retrieve selected item" when no row is selected. Returns 1 when
 // nothing could be shown for want of a selection, else 0.
 int ShowSelectedMoveDetails(tk::Window list);
+
+// Forgets the move the dialog showed last.
+void ResetMoveDetails();

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckNestingCount(text);
 
   WriteFile(file, text);
-  ResetData();
+  StartAfresh();
   LoadTables();
   LoadIndex();
   LoadMoves();

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The in-memory screen keeps every control ever made, so start afresh now and then.
   static int runs = 0;
   if (runs++ % 64 == 0) {
-    ResetProgramState();
+    StartAfresh();
     memtk::Reset();
     FUZZ_CHECK(StartFaunary(tk::Instance{1}, SW_SHOWDEFAULT));
   }

@@ -10,6 +10,7 @@
 #include "backends/memory/memory_screen.h"
 #include "port/control_ids.h"
 #include "port/win_constants.h"
+#include "support/program_reset.h"
 #include "support/temp_workdir.h"
 
 class FaunaryFixture {
@@ -60,5 +61,6 @@ class FaunaryFixture {
   void ClearMessageBoxes() { memtk::ClearMessageBoxes(); }
 
  private:
+  ProgramReset reset_;
   TempWorkdir dir_;
 };
