@@ -1,5 +1,7 @@
 #include "texts/move_texts.h"
 
+#include "port/dialog_ids.h"
+
 #include <charconv>
 #include <iterator>
 
@@ -52,21 +54,21 @@ MoveDetails ComposeMoveDetails(const DexMove& move) {
   const DexTables& t = Data().tables;
   return {move.name,
           {
-              {321, move.name},
-              {322, "Type: " + t.stdtypes.Row(move.type).text},
-              {323, "Attack Type: " + t.attktypes.Row(move.movetype).text},
-              {324, "Power: " + std::to_string(move.power)},
-              {325, "PP: " + std::to_string(move.pp)},
-              {326, "Accuracy: " + AccuracyPercentText(move.accuracy) + "%"},
-              {327, "Number affected: " + std::to_string(move.numaffected)},
-              {328, "Effect accuracy: " + EffectPercentText(move.movefxchance) + "%"},
-              {329, t.movefx.Row(move.movefx).text},
-              {330, "Contest Type: " + t.cntstypes.Row(move.contesttype).text},
-              {331, "Appeal: " + std::to_string(move.contestappeal)},
-              {332, "Jam: " + std::to_string(move.contestjam)},
-              {333, t.contestfx.Row(move.contestfx).text},
-              {334, "Super Contest Appeal: " + std::to_string(move.superappeal)},
-              {335, t.contestfx.Row(move.superfx).text},
+              {kMoveName, move.name},
+              {kMoveType, "Type: " + t.stdtypes.Row(move.type).text},
+              {kMoveAttackType, "Attack Type: " + t.attktypes.Row(move.movetype).text},
+              {kMovePower, "Power: " + std::to_string(move.power)},
+              {kMovePp, "PP: " + std::to_string(move.pp)},
+              {kMoveAccuracy, "Accuracy: " + AccuracyPercentText(move.accuracy) + "%"},
+              {kMoveAffected, "Number affected: " + std::to_string(move.numaffected)},
+              {kMoveEffectChance, "Effect accuracy: " + EffectPercentText(move.movefxchance) + "%"},
+              {kMoveEffect, t.movefx.Row(move.movefx).text},
+              {kMoveContestType, "Contest Type: " + t.cntstypes.Row(move.contesttype).text},
+              {kMoveAppeal, "Appeal: " + std::to_string(move.contestappeal)},
+              {kMoveJam, "Jam: " + std::to_string(move.contestjam)},
+              {kMoveContestEffect, t.contestfx.Row(move.contestfx).text},
+              {kMoveSuperAppeal, "Super Contest Appeal: " + std::to_string(move.superappeal)},
+              {kMoveSuperEffect, t.contestfx.Row(move.superfx).text},
               {1, "Done"},
           }};
 }
