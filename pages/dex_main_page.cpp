@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "pages/evolution_summary.h"
 #include "port/control_ids.h"
 #include "port/win_constants.h"
 #include "records/selection.h"
 #include "shell/page_controls.h"
 #include "shell/shell_state.h"
+#include "texts/evolution_summary.h"
 #include "texts/main_texts.h"
 
 namespace {
@@ -109,5 +109,8 @@ void DexMainPage::DestroyControls() {
 }
 
 int DexMainPage::OnCommand(int id, int, std::intptr_t) {
-  return id == kEvolutionButtonId ? ShowEvolutionSummary() : 0;
+  if (id != kEvolutionButtonId) return 0;
+  const DexPokemon& p = CurrentRecord();
+  tk::ShowMessageBox(MainWindow(), EvolutionSummaryText(p), p.name, MB_OK);
+  return 1;
 }

@@ -1,10 +1,7 @@
-#include "pages/evolution_summary.h"
+#include "texts/evolution_summary.h"
 
 #include "records/pokemon_index.h"
-#include "records/selection.h"
 #include "records/tables.h"
-#include "shell/shell_state.h"
-#include "port/win_constants.h"
 
 namespace {
 std::string ReplaceFirst(std::string text, std::string_view placeholder, const std::string& value) {
@@ -32,9 +29,8 @@ std::string EvolutionMethodText(const Evolution& evolution) {
   return ReplaceFirst(ReplaceFirst(method.text, "{param}", param.text), "{param2}", param.text2);
 }
 
-int ShowEvolutionSummary() {
-  const DexPokemon& current = CurrentRecord();
-  const IndexEntry& lowest = IndexEntryOf(current.lowestevo);
+std::string EvolutionSummaryText(const DexPokemon& pokemon) {
+  const IndexEntry& lowest = IndexEntryOf(pokemon.lowestevo);
   std::string text = lowest.name;
   if (lowest.evolutions.empty()) {
     text += " does not evolve.";
@@ -48,6 +44,5 @@ int ShowEvolutionSummary() {
       for (std::size_t j = 0; j < next->second.evolutions.size(); ++j) text += Step(j, next->second.evolutions[j]);
     }
   }
-  tk::ShowMessageBox(MainWindow(), text, current.name, MB_OK);
-  return 1;
+  return text;
 }

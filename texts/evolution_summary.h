@@ -3,7 +3,8 @@
 
 #include "records/pokemon.h"
 
-// Shows the current Pokemon's evolution family in a message box; returns 1.
-int ShowEvolutionSummary();
+// The evolution family of a Pokemon, from its lowest stage, as the Main
+// page's "&Evolution" button shows it.
+std::string EvolutionSummaryText(const DexPokemon& pokemon);
 // How one evolution happens, from its method's text.
 std::string EvolutionMethodText(const Evolution& evolution);
