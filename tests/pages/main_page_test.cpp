@@ -85,7 +85,7 @@ TEST(MainLines, HandMadeRecords) {
        &MainLines::gen4_abilities, "Ability: Sturdy: no one-hit knock-out\nor Magnet Pull: holds Steel foes"}};
   std::string xml;
   for (std::size_t k = 0; k < std::size(cases); ++k)
-    xml.append("<pokemon id=\"").append(std::to_string(k + 1)).append("\">").append(std::get<0>(cases[k])).append("</pokemon>\n");
+    xml.append("<pokemon id=\"" + std::to_string(k + 1) + "\">").append(std::get<0>(cases[k])).append("</pokemon>\n");
   const std::vector<MainLines> lines = LinesOf(xml, std::size(cases));
   for (std::size_t k = 0; k < std::size(cases); ++k)
     EXPECT_EQ(lines[k].*std::get<1>(cases[k]), std::get<2>(cases[k])) << std::get<0>(cases[k]);
