@@ -64,8 +64,10 @@ struct State {
   std::vector<std::string> failing_names;
 };
 
+// Never destroyed: a page still open when the process exits destroys its
+// controls from a static destructor, which must find the screen alive.
 State& S() {
-  static State state;
+  static State& state = *new State;
   return state;
 }
 

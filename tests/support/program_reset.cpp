@@ -4,9 +4,10 @@
 #include "backends/memory/memory_screen.h"
 
 namespace {
+// The program first: an open page destroys its controls on the screen that made them.
 void ResetEverything() {
-  memtk::Reset();
   ResetProgramState();
+  memtk::Reset();
 }
 }  // namespace
 
