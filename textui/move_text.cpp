@@ -78,15 +78,20 @@ int PrintMoveDetails(const std::string& name, std::ostream& out, std::ostream& e
     err << "\n";
     return kExitUnknownPokemon;
   }
-  memtk::OnNextDialog([&out](memtk::Dialog& dialog) {
+  bool shown = false;
+  memtk::OnNextDialog([&out, &shown](memtk::Dialog& dialog) {
     std::vector<const memtk::Control*> controls;
     if (const DialogTemplate* layout = FindDialogTemplate(kMoveDetailsDialogId))
       for (const DialogItemTemplate& item : layout->items) controls.push_back(&dialog.ControlOf(item.id));
     out << "=== " << dialog.Title() << " ===\n"
         << RenderControls(controls, [](int image) { return "image " + std::to_string(image); });
     dialog.Click(IDOK);
+    shown = true;
   });
   ShowMoveDetails(*id);
-  memtk::ClearDialogScripts();  // in case the dialog did not open
-  return kExitOk;
+  if (shown) return kExitOk;
+  // A move stored under an id the dialog refuses: the program has said so in a message box.
+  memtk::ClearDialogScripts();
+  err << "faunary-text: the move \"" << name << "\" could not be shown\n";
+  return kExitUnknownPokemon;
 }

@@ -22,5 +22,6 @@ std::vector<std::string> ClosestMoveNames(const std::string& name, std::size_t c
 
 // Opens the move details dialog of the move, as the pages do, and prints its
 // title and controls in reading order. Returns the exit status: kExitOk, or
-// kExitUnknownPokemon when no move has that name (err then names the closest).
+// kExitUnknownPokemon when no move has that name (err then names the closest) or
+// the dialog refuses its id.
 int PrintMoveDetails(const std::string& name, std::ostream& out, std::ostream& err);
