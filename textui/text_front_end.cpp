@@ -13,6 +13,7 @@
 #include "shell/startup.h"
 #include "shell/win_constants.h"
 #include "textui/calc_command.h"
+#include "textui/move_text.h"
 #include "textui/screen_text.h"
 
 namespace {
@@ -20,6 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
+    "       faunary-text --move MOVE\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -44,14 +46,18 @@ constexpr const char* kUsage =
     "                 exp-needed --level L\n"
     "               STAT is hp, attack, defense, speed, spatk or spdef; names and\n"
     "               balls in any case; a choice the dialog does not offer exits 3\n"
+    "  --move MOVE  show the details of a move, by name (any case; spaces, hyphens\n"
+    "               and apostrophes do not count: \"will o wisp\")\n"
     "  --help       show this text\n"
     "\n"
-    "Exit status: 0 shown, 1 unknown Pokemon, 2 unknown tab, 3 bad arguments,\n"
+    "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab, 3 bad arguments,\n"
     "4 no Pokemon data found or the program could not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
   std::string page = "Main";
+  bool page_given = false;
+  std::optional<std::string> move;
   bool all = false;
   bool help = false;
 };
@@ -74,8 +80,15 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     } else if (arg == "--page") {
       if (i + 1 == args.size()) return "--page needs a tab name";
       request.page = args[++i];
+      request.page_given = true;
     } else if (arg.rfind("--page=", 0) == 0) {
       request.page = arg.substr(7);
+      request.page_given = true;
+    } else if (arg == "--move") {
+      if (i + 1 == args.size()) return "--move needs a move name";
+      request.move = args[++i];
+    } else if (arg.rfind("--move=", 0) == 0) {
+      request.move = arg.substr(7);
     } else if (arg.size() > 1 && arg[0] == '-') {
       return "unknown option " + arg;
     } else if (request.pokemon) {
@@ -84,6 +97,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
       request.pokemon = arg;
     }
   }
+  if (request.move && (request.pokemon || request.page_given || request.all))
+    return "--move shows a move alone, without a Pokemon, --page or --all";
   return std::nullopt;
 }
 
@@ -163,6 +178,12 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
         << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
     return kExitNoStart;
+  }
+  if (request.move) {
+    PrintNewMessageBoxes(out, printed);
+    const int status = PrintMoveDetails(*request.move, out, err);
+    PrintNewMessageBoxes(out, printed);
+    return status;
   }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);

@@ -11,6 +11,7 @@ from .learnsets import FORM_TUTORS, form_tutor_entries, learn_entries, level_row
 from .mdred import MdRed
 from .movenumbers import MoveNumbers
 from .moves import MoveTables
+from .platinum_moves import platinum_moves
 from .pokemon import PokemonFacts
 from .pret import Pret
 from .source import ApiSource, MdRedSource
@@ -29,7 +30,7 @@ def build(api_dir, md_dir, pret_dir, full):
     pret = Pret(pret_dir)
     groups = VersionGroups(api)
     numbers = MoveNumbers(api)
-    moves = MoveTables(api, numbers, full)
+    moves = MoveTables(api, numbers, platinum_moves(pret_dir), full)
     abilities = tables.Abilities(api, full)
     evolutions = Evolutions(api, moves, groups, pret.platinum)
     locations = LocationTable(api)
