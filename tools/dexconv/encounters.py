@@ -24,7 +24,8 @@ _CONDITION_BITS = {
 BIT_ELEMENTS = sorted(list(_METHOD_BITS.values()) + list(_CONDITION_BITS.values()), key=lambda e: e[1])
 # Conditions that only name the ordinary case.
 _NEUTRAL = {"swarm-no", "radar-off", "slot2-none", "great-marsh-daily-slot-none",
-            "backlot-not-mentioned", "story-progress-none", "other-none", "item-none"}
+            "backlot-not-mentioned", "story-progress-none", "other-none", "item-none",
+            "radio-off", "bug-catching-contest-no", "johto-safari-blocks-inactive"}
 _SKIPPED = {"other-virtual-console"}  # not the original games
 
 # Ways of meeting a Pokemon that no condition bit shows, in our words; walking shows nothing.
@@ -62,6 +63,22 @@ _CONDITION_LABELS = {
     "tv-option-red": "answer Red on the TV",
     "story-progress-oak-eterna-city": "after meeting Oak in Eterna City",
     "story-progress-defeat-jupiter": "after beating Jupiter",
+    # Platinum, HeartGold and SoulSilver
+    "radio-hoenn": "Hoenn Sound", "radio-sinnoh": "Sinnoh Sound",
+    "bug-catching-contest-yes": "Bug-Catching Contest",
+    "headbutt-tree-common": "common trees", "headbutt-tree-rare": "rare trees",
+    "headbutt-tree-secret": "special trees",
+    "story-progress-beat-red": "after beating Red",
+    "story-progress-receive-tm-from-claire": "after Clair's TM",
+    "story-progress-returned-machine-part": "after returning the Machine Part",
+    "story-progress-vermilion-copycat": "after Copycat's doll",
+    "story-progress-zephyr-badge": "after the Zephyr Badge",
+    "other-correct-password": "with the right password",
+    "other-event-arceus-in-party": "event Arceus in the party",
+    "other-giratina-not-caught-in-distortion-world": "if Giratina got away",
+    "other-received-kanto-starter": "the Kanto starter",
+    "other-snorlax-11-beat-league": "after the League, if Snorlax fainted",
+    "other-talk-to-cynthias-grandmother": "after talking to Cynthia's grandmother",
 }
 # Areas without an English name in the source.
 _AREA_NAMES = {"hoenn-pokecenter-area": "Pokemon Center", "kanto-pokecenter-area": "Pokemon Center",
@@ -82,6 +99,9 @@ def _condition_label(api, name):
         return f"for {name[6:]} coins"
     if name.startswith("weekday-"):
         return f"on {name[8:].capitalize()}s"
+    if name.startswith("johto-safari-blocks-"):
+        area, points = name[len("johto-safari-blocks-"):].split("-min-")
+        return f"{points}+ {area.capitalize()} block points"
     if name.startswith("great-marsh-daily-slot-"):
         return "daily Pokemon"
     if name.startswith("honey-tree-group-"):
