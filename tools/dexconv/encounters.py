@@ -27,6 +27,7 @@ _NEUTRAL = {"swarm-no", "radar-off", "slot2-none", "great-marsh-daily-slot-none"
             "backlot-not-mentioned", "story-progress-none", "other-none", "item-none",
             "radio-off", "bug-catching-contest-no", "johto-safari-blocks-inactive"}
 _SKIPPED = {"other-virtual-console"}  # not the original games
+_SAFARI_BLOCKS = "johto-safari-blocks-"
 
 # Ways of meeting a Pokemon that no condition bit shows, in our words; walking shows nothing.
 _METHOD_LABELS = {
@@ -183,10 +184,19 @@ class LocationTable:
             raise SystemExit(f"encounter method without a label of ours: {method}")
         if method_label:
             labels.append(method_label)
+        # An area's Safari Zone block requirements share one row, whose parameter they are,
+        # rather than a row for every combination of block points.
+        blocks = [c for c in conditions if c.startswith(_SAFARI_BLOCKS)]
+        if blocks and param is None:
+            conditions = [c for c in conditions if c not in blocks]
+            param = ", ".join(_condition_label(self.api, c) for c in blocks)
         labels += [_condition_label(self.api, c) for c in conditions]
-        base = "route" if param is not None else area["name"]
-        key = "/".join([base] + ([method] if method_label else []) + list(conditions))
-        shown = "Route %s" if param is not None else text
+        base = "route" if param is not None and not blocks else area["name"]
+        key = "/".join([base] + ([method] if method_label else []) + list(conditions)
+                       + (["blocks"] if blocks else []))
+        shown = "Route %s" if base == "route" else text
+        if blocks:
+            labels.append("%s")
         if labels:
             shown += " (" + ", ".join(labels) + ")"
         self.rows[key] = (shown, param is not None)
@@ -262,7 +272,7 @@ def _merge(rows):
 
 def _row_order(row):
     key, low, high, param, bits, chance = row
-    number = int(param.split(" ")[0]) if param[:1].isdigit() else 0
+    number = int(re.match(r"\d*", param)[0] or 0)   # routes in number order
     return (key.split("/")[0], number, param, key, bits, low, high, chance)
 
 
