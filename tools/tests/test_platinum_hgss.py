@@ -137,6 +137,13 @@ class WhatPlayersSee(unittest.TestCase):
         # Scyther at the Bug-Catching Contest; Snorlax woken with the Poke Flute
         self.assertTrue(any("Bug-Catching Contest" in t for t in rows(123, "heartgoldloc")))
         self.assertTrue(any("Poke Flute" in t for t in rows(143, "soulsilverloc")))
+        # Headbutt and Rock Smash find Heracross and Geodude at any time of day
+        for dex, way in [(214, "Headbutt"), (74, "Rock Smash")]:
+            found = [l for l in record(dex).findall("heartgoldloc/location") if way in loc[l.findtext("locid")]]
+            self.assertTrue(found, way)
+            for l in found:
+                self.assertEqual({t for t in ("morning", "day", "evening") if l.find(t) is not None},
+                                 {"morning", "day", "evening"}, way)
         # no condition that only names the ordinary case shows up in a location name
         for text in loc.values():
             self.assertNotRegex(text, r"(?i)radio off|not during|inactive|no swarm")
