@@ -62,8 +62,11 @@ class Gen4Learnsets:
     def entries(self, dex, api_entries):
         """A Pokemon's learn entries with Platinum's level-up and tutor moves from its own
         table; the scripted tutors the table lacks stay as the API dump has them."""
-        out = [e for e in api_entries if e[1] != PLATINUM or e[2] not in ("level-up", "tutor")
-               or (e[2] == "tutor" and e[0] not in self.table_moves)]
+        def from_table(entry):
+            move, group, method, _ = entry
+            return group == PLATINUM and (method == "level-up" or
+                                          (method == "tutor" and move in self.table_moves))
+        out = [e for e in api_entries if not from_table(e)]
         out += [(move, PLATINUM, "level-up", level) for level, move in self.levels[dex]]
         out += [(move, PLATINUM, "tutor", 0) for move in sorted(self.tutors[dex])]
         return out
