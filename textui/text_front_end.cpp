@@ -18,6 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
+    "       faunary-text --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
     "  --help       show this text\n"
+    "  --version    show the program's version\n"
     "\n"
     "Exit status: 0 shown, 1 unknown Pokemon, 2 unknown tab, 3 bad arguments,\n"
     "4 no Pokemon data found or the program could not start.\n";
@@ -40,6 +42,7 @@ struct Request {
   std::string page = "Main";
   bool all = false;
   bool help = false;
+  bool version = false;
 };
 
 std::string Lowered(const std::string& text) {
@@ -55,6 +58,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       request.help = true;
+    } else if (arg == "--version") {
+      request.version = true;
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
@@ -122,6 +127,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
   }
   if (request.help) {
     out << kUsage;
+    return kExitOk;
+  }
+  if (request.version) {
+    out << "faunary-text " << FAUNARY_VERSION << "\n";
     return kExitOk;
   }
   const std::optional<int> tab = TabByName(request.page);
