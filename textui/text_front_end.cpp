@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
-    "       faunary-text --help | --version\n"
+    "       faunary-text --list | --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -31,6 +31,7 @@ constexpr const char* kUsage =
     "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
+    "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
     "  --version    show the program's version\n"
     "\n"
@@ -43,6 +44,7 @@ struct Request {
   bool all = false;
   bool help = false;
   bool version = false;
+  bool list = false;
 };
 
 std::string Lowered(const std::string& text) {
@@ -58,6 +60,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       request.help = true;
+    } else if (arg == "--list") {
+      request.list = true;
     } else if (arg == "--version") {
       request.version = true;
     } else if (arg == "--all") {
@@ -106,6 +110,14 @@ bool PickPokemon(const std::string& id) {
   return false;
 }
 
+// "id name" per line, as the Pokemon list shows them; the shell's completion reads it.
+void PrintPokemonList(std::ostream& out) {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list) return;
+  for (const memtk::ComboEntry& entry : list->entries)
+    if (const std::string* id = PokemonIdOfItemData(entry.data)) out << *id << ' ' << entry.text << '\n';
+}
+
 std::string TypeName(int image) {
   const std::string& name = Data().tables.stdtypes.Row(image).text;
   return name.empty() ? "type " + std::to_string(image) : name;
@@ -152,6 +164,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
         << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
     return kExitNoStart;
+  }
+  if (request.list) {
+    PrintPokemonList(out);
+    return kExitOk;
   }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);
