@@ -84,9 +84,12 @@ def check_metadata(root):
             problems.append(f"man -l {page.name}: {result.stderr}")
         shown = subprocess.run(["man", "-l", "-P", "cat", page], capture_output=True, text=True, env=env).stdout
         shown = re.sub(r".\x08", "", shown).replace("\u2010", "-")
+        # Each option of --help is an item of the OPTIONS section.
+        section = re.search(r"^OPTIONS\n(.*?)^\S", shown, re.M | re.S)
+        items = set(re.findall(r"^ {7}(--[a-z][a-z0-9-]*)", section.group(1) if section else "", re.M))
         usage = output_of(root / "usr/games" / program, "--help")
-        problems += [f"{page.name} does not name {option}"
-                     for option in sorted(set(re.findall(r"--[a-z][a-z0-9-]*", usage))) if option not in shown]
+        problems += [f"{page.name} does not describe {option} under OPTIONS"
+                     for option in sorted(set(re.findall(r"--[a-z][a-z0-9-]*", usage))) if option not in items]
     return problems
 
 
