@@ -41,8 +41,8 @@ BENCHMARK(BM_FreshGraphValues);
 void BM_CatchValue(benchmark::State& state) {
   std::int32_t current = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CatchValue(150, current, 45, 10));
-    current = (current + 7) % 151;
+    benchmark::DoNotOptimize(CatchChance(CatchValue(45, 10, 150, current, kNoStatusTenths)));
+    current = current % 150 + 7;
   }
 }
 BENCHMARK(BM_CatchValue);

@@ -1,10 +1,11 @@
 #include "calc/catch_dialog.h"
 
-#include <span>
-#include <vector>
+#include <algorithm>
 
+#include "calc/calculator_controls.h"
 #include "calc/calculator_dialog.h"
 #include "calc/catch_rules.h"
+#include "calc/catch_value.h"
 #include "calc/stat_formulas.h"
 #include "calc/wrap32.h"
 #include "records/pokemon_index.h"
@@ -12,68 +13,58 @@
 
 namespace {
 
-enum CatchControl {
-  kHeading = 260,
-  kLevelList = 261,
-  kLevelLabel = 262,
-  kHpLabel = 263,
-  kHpList = 264,
-  kStatusLabel = 265,
-  kStatusList = 266,
-  kBallLabel = 267,
-  kBallList = 268,
-  kResult = 269,
-  kCalculate = 270,
-};
-
 void Init(tk::Window dialog) {
   tk::SetControlText(dialog, "Calculate Catching chance");
-  tk::SetDialogItemText(dialog, kHeading, CurrentRecord().name + " Catch Chance");
-  tk::SetDialogItemText(dialog, kLevelLabel, "Level:");
-  tk::SetDialogItemText(dialog, kStatusLabel, "Status:");
-  tk::SetDialogItemText(dialog, kHpLabel, "Approx HP Percentage:");
-  tk::SetDialogItemText(dialog, kBallLabel, "Pokeball used");
+  tk::SetDialogItemText(dialog, kCatchHeading, CurrentRecord().name + " Catch Chance");
+  tk::SetDialogItemText(dialog, kCatchLevelLabel, "Level:");
+  tk::SetDialogItemText(dialog, kCatchStatusLabel, "Status:");
+  tk::SetDialogItemText(dialog, kCatchHpLabel, "Approx HP Percentage:");
+  tk::SetDialogItemText(dialog, kCatchBallLabel, "Pokeball used");
   tk::SetDialogItemText(dialog, IDOK, "Done");
-  tk::SetDialogItemText(dialog, kCalculate, "Calculate");
-  AddNumberEntries(tk::DialogItem(dialog, kLevelList), 1, 100, true);
-  AddNumberEntries(tk::DialogItem(dialog, kHpList), 1, 100, true, "%");
-  const tk::Window status = tk::DialogItem(dialog, kStatusList);
+  tk::SetDialogItemText(dialog, kCatchCalculate, "Calculate");
+  AddNumberEntries(tk::DialogItem(dialog, kCatchLevelList), 1, 100, true);
+  AddNumberEntries(tk::DialogItem(dialog, kCatchHpList), 1, 100, true, "%");
+  const tk::Window status = tk::DialogItem(dialog, kCatchStatusList);
   for (const StatusChoice& choice : kCatchStatuses)
-    tk::ComboSetItemData(status, tk::ComboAddString(status, choice.text), choice.bonus);
+    tk::ComboSetItemData(status, tk::ComboAddString(status, choice.text), choice.tenths);
   tk::ComboSetCurSel(status, 0);
-  const tk::Window balls = tk::DialogItem(dialog, kBallList);
+  const tk::Window balls = tk::DialogItem(dialog, kCatchBallList);
   for (const BallChoice& ball : kCatchBalls)
-    tk::ComboSetItemData(balls, tk::ComboAddString(balls, ball.text), ball.rule);
+    tk::ComboSetItemData(balls, tk::ComboAddString(balls, ball.text), static_cast<std::int32_t>(ball.ball));
 }
 
 // Incomplete input is never reported: each missing choice stops silently.
 void Calculate(tk::Window dialog) {
   const DexPokemon& record = CurrentRecord();
-  const std::intptr_t level = SelectedData(dialog, kLevelList);
+  const std::intptr_t level = SelectedData(dialog, kCatchLevelList);
   if (level < 1 || level > 100) return;
   CatchInputs in;
   in.level = static_cast<std::int32_t>(level);
-  in.maximum_hp = CalcStatGen12(record.hp, in.level, 15, 0, true);
-  const std::intptr_t percent = SelectedData(dialog, kHpList);
+  // The wild Pokemon's maximum HP: generation 3-4 rules with the best IV (31)
+  // and no EVs, as a wild Pokemon has none.
+  in.maximum_hp = CalcStatGen34(record.hp, in.level, 31, 0, true, 0);
+  const std::intptr_t percent = SelectedData(dialog, kCatchHpList);
   if (percent < 1 || percent > 100) return;
-  in.current_hp = Mul32(static_cast<std::int32_t>(percent), in.maximum_hp) / 100;
-  const std::intptr_t bonus = SelectedData(dialog, kStatusList);
-  if (bonus != 0 && bonus != 5 && bonus != 10) return;
-  in.status_bonus = static_cast<std::int32_t>(bonus);
+  // A Pokemon in battle has at least 1 HP.
+  in.current_hp = std::max(Mul32(static_cast<std::int32_t>(percent), in.maximum_hp) / 100, 1);
+  const std::intptr_t status = SelectedData(dialog, kCatchStatusList);
+  if (status != kNoStatusTenths && status != kBurnPoisonParalysisTenths && status != kSleepFreezeTenths) return;
+  in.status_tenths = static_cast<std::int32_t>(status);
   in.rate = record.catchrate;
-  in.fastballeffect = record.fastballeffect;
+  in.base_speed = record.speed;
   in.heavyballeffect = record.heavyballeffect;
+  in.gender = record.gender;
+  in.dexno = record.dexno;
   in.type1 = record.type1;
   in.type2 = record.type2;
-  const std::intptr_t rule = SelectedData(dialog, kBallList);
-  if (rule < 0 || rule > 14) return;
-  if (const auto text = CatchResultText(static_cast<std::int32_t>(rule), in))
-    tk::SetDialogItemText(dialog, kResult, *text);
+  const std::intptr_t ball = SelectedData(dialog, kCatchBallList);
+  if (ball < 0 || ball >= static_cast<std::intptr_t>(kCatchBalls.size())) return;
+  tk::SetDialogItemText(dialog, kCatchResult, CatchResultText(static_cast<Ball>(ball), in));
 }
 
 }  // namespace
 
 std::intptr_t CatchDlgProc(tk::Window dialog, unsigned message, std::uintptr_t wparam,
                            std::intptr_t) {
-  return CalculatorDialog(dialog, message, wparam, kCalculate, Init, Calculate);
+  return CalculatorDialog(dialog, message, wparam, kCatchCalculate, Init, Calculate);
 }

@@ -1,5 +1,6 @@
 #include "calc/dex_calc_page.h"
 
+#include "calc/calculator_controls.h"
 #include "calc/catch_dialog.h"
 #include "calc/experience_dialogs.h"
 #include "calc/stats_dialogs.h"
@@ -18,11 +19,11 @@ struct CalcButton {
 };
 
 constexpr std::array<CalcButton, 5> kCalcButtons{{
-    {201, "Stats (gen 1-2)", 10, 10, kStatsGen12DialogId, StatsGen12DlgProc},
-    {202, "Catching Chance", 10, 35, kCatchDialogId, CatchDlgProc},
-    {203, "Experience Gained", 10, 60, kExpGainedDialogId, ExpGainedDlgProc},
-    {204, "Experience Needed", 10, 85, kExpNeededDialogId, ExpNeededDlgProc},
-    {205, "Stats (gen 3-4)", 135, 10, kStatsGen34DialogId, StatsGen34DlgProc},
+    {kStatsGen12Button, "Stats (gen 1-2)", 10, 10, kStatsGen12DialogId, StatsGen12DlgProc},
+    {kCatchButton, "Catching Chance", 10, 35, kCatchDialogId, CatchDlgProc},
+    {kExpGainedButton, "Experience Gained", 10, 60, kExpGainedDialogId, ExpGainedDlgProc},
+    {kExpNeededButton, "Experience Needed", 10, 85, kExpNeededDialogId, ExpNeededDlgProc},
+    {kStatsGen34Button, "Stats (gen 3-4)", 135, 10, kStatsGen34DialogId, StatsGen34DlgProc},
 }};
 
 constexpr int kButtonWidth = 120;

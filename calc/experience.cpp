@@ -63,6 +63,10 @@ std::optional<std::int32_t> ExperienceAtLevel(std::int32_t group, std::int32_t l
 }
 
 std::int32_t ExperienceGained(std::int32_t level, std::int32_t base, bool trainer_battle) {
-  // The product first, then one division.
-  return trainer_battle ? Mul32(Mul32(level, base), 3) / 14 : Mul32(level, base) / 7;
+  // Floored twice: the share of the defeated Pokemon, at least 1 since
+  // generation 3 (FireRed's Cmd_getexp), then half again for a trainer's
+  // Pokemon (Red's and Crystal's BoostExp, FireRed's and HeartGold's * 150 / 100).
+  std::int32_t gained = Mul32(level, base) / 7;
+  if (gained == 0) gained = 1;
+  return trainer_battle ? Mul32(gained, 150) / 100 : gained;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/calculator_controls.h"
 #include "calc/calculator_dialog.h"
 #include "calc/experience.h"
 #include "records/pokemon_index.h"
@@ -9,28 +10,12 @@
 
 namespace {
 
-enum GainedControl {
-  kGainedCalculate = 280,
-  kGainedHeading = 281,
-  kGainedLevelLabel = 282,
-  kGainedLevelList = 283,
-  kTrainerBattle = 284,
-  kGainedResult = 285,
-};
-
-enum NeededControl {
-  kNeededLevelLabel = 291,
-  kNeededLevelList = 292,
-  kNeededResult = 293,
-  kNeededCalculate = 294,
-};
-
 void InitGained(tk::Window dialog) {
   tk::SetControlText(dialog, "Experience Gained");
   tk::SetDialogItemText(dialog, kGainedHeading,
                         "Experience gained by defeating " + CurrentRecord().name);
   tk::SetDialogItemText(dialog, kGainedLevelLabel, "Level: ");
-  tk::SetDialogItemText(dialog, kTrainerBattle, "Trainer Battle?");
+  tk::SetDialogItemText(dialog, kGainedTrainerBattle, "Trainer Battle?");
   tk::SetDialogItemText(dialog, kGainedResult, "Experience Gained: ");
   tk::SetDialogItemText(dialog, kGainedCalculate, "Calculate");
   tk::SetDialogItemText(dialog, IDOK, "Done");
@@ -43,7 +28,7 @@ void CalculateGained(tk::Window dialog) {
     ShowCalcMessage("Please select a proper level", "Boo!");
     return;
   }
-  const bool trainer = tk::IsButtonChecked(tk::DialogItem(dialog, kTrainerBattle));
+  const bool trainer = tk::IsButtonChecked(tk::DialogItem(dialog, kGainedTrainerBattle));
   const std::int32_t gained = ExperienceGained(static_cast<std::int32_t>(level),
                                                CurrentRecord().baseexperience, trainer);
   tk::SetDialogItemText(dialog, kGainedResult, "Experience gained: " + std::to_string(gained));

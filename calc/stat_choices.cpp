@@ -7,7 +7,7 @@ const std::array<ListChoice, 6> kStatChoices{{
     {"Special Defense", 5},
 }};
 
-const std::array<ListChoice, 3> kPersonalityChoices{{
+const std::array<ListChoice, 3> kNatureChoices{{
     {"Neutral", 0}, {"Helping", 2}, {"Hindering", 1},
 }};
 

@@ -12,9 +12,19 @@ int CanBreedWith(int a1, int a2, int b1, int b2) {
   return (a2 == b1 || a2 == b2) ? 1 : 0;
 }
 
-bool ListsNoPartners(const DexPokemon& record) {
-  return record.breedgroup1 == kBreedGroupDitto || record.breedgroup1 == kBreedGroupAny ||
-         record.breedgroup1 == kBreedGroupNone;
+bool ShowsOnlyTheGroup(const DexPokemon& record) { return record.breedgroup1 == kBreedGroupDitto; }
+
+namespace {
+constexpr int kGenderless = 17;
+constexpr int kAllMale = 16;
+
+bool CanBeMale(int gender) { return gender == kGenderNotGiven || (gender > 0 && gender <= kAllMale); }
+bool CanBeFemale(int gender) { return gender == kGenderNotGiven || (gender >= 0 && gender < kAllMale); }
+}  // namespace
+
+bool CanMakeMaleFemalePair(int gender_a, int gender_b) {
+  if (gender_a == kGenderless || gender_b == kGenderless) return false;
+  return (CanBeMale(gender_a) && CanBeFemale(gender_b)) || (CanBeFemale(gender_a) && CanBeMale(gender_b));
 }
 
 std::string BreedGroupLine(const DexPokemon& record) {
@@ -66,12 +76,16 @@ const std::string& MethodText(const BreedMove& move, std::intptr_t mode) {
 
 std::string BreedPartnerText(const DexPokemon& record, const PokemonIndex& index,
                              std::intptr_t mode) {
+  if (record.breedgroup1 == kBreedGroupNone) return "";
   std::string text = record.name + " breeds with: ";
+  if (record.breedgroup1 == kBreedGroupAny) return text + "every Pokemon that can breed, except Ditto";
   bool first = true;
   for (const auto& [id, entry] : index) {
     if (!ModeAdmits(mode, entry.firstgeneration)) continue;
     if (CanBreedWith(record.breedgroup1, record.breedgroup2, entry.breedgroup1,
                      entry.breedgroup2) != 1)
+      continue;
+    if (entry.breedgroup1 != kBreedGroupAny && !CanMakeMaleFemalePair(record.gender, entry.gender))
       continue;
     if (!first) text += ", ";
     text += entry.name;

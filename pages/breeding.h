@@ -18,7 +18,13 @@ inline constexpr int kBreedGroupNone = 16;
 // (groups b1, b2), else 0.
 int CanBreedWith(int a1, int a2, int b1, int b2);
 
-bool ListsNoPartners(const DexPokemon& record);
+// Genderless Pokemon (first group 14): the page shows their group only.
+bool ShowsOnlyTheGroup(const DexPokemon& record);
+
+// Whether two Pokemon of these gender codes (sixteenths male, 17 genderless,
+// kGenderNotGiven for either sex) can be a male and a female: the day-care
+// refuses two of one sex and a genderless one without Ditto.
+bool CanMakeMaleFemalePair(int gender_a, int gender_b);
 
 // "Breeding group: X" or "Breeding groups: X and Y".
 std::string BreedGroupLine(const DexPokemon& record);
@@ -49,7 +55,9 @@ struct BreedModeChoice {
 };
 BreedModeChoice ChooseBreedMode(std::intptr_t mode, std::int32_t g);
 
-// "<name> breeds with: " and every partner of the index the mode admits.
+// "<name> breeds with: " and every partner of the index the mode admits that
+// can make a pair with it; Ditto's own sentence; nothing for a Pokemon that
+// cannot breed.
 std::string BreedPartnerText(const DexPokemon& record, const PokemonIndex& index,
                              std::intptr_t mode);
 

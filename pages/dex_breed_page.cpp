@@ -40,7 +40,7 @@ void DexBreedPage::CreateControls() {
 void DexBreedPage::Draw() {
   const DexPokemon& record = CurrentRecord();
   tk::SetControlText(group_line_, BreedGroupLine(record));
-  if (ListsNoPartners(record)) {
+  if (ShowsOnlyTheGroup(record)) {
     // The combo box keeps the previous Pokemon's entries and choice.
     tk::SetControlText(partners_, "");
     tk::ListViewDeleteAll(egg_moves_);

@@ -32,9 +32,10 @@ const std::string& TextOf(const KeyedTable& table, int position) { return table.
 std::string DexNumbers(const DexPokemon& p) {
   const int g = p.fromgeneration;
   std::string text = "National Order " + Num(p.dexno);
-  if (g <= 2) text += " / Johto Order " + Num(p.johtodex);
-  if (g <= 3) text += " / Hoenn Order " + Num(p.hoenndex);
-  if (g <= 4 && p.sinnohdex <= 151) text += " / Sinnoh Order " + Num(p.sinnohdex);
+  // A regional number of 0 means the regional dex lacks the Pokemon.
+  if (g <= 2 && p.johtodex > 0) text += " / Johto Order " + Num(p.johtodex);
+  if (g <= 3 && p.hoenndex > 0) text += " / Hoenn Order " + Num(p.hoenndex);
+  if (g <= 4 && p.sinnohdex > 0 && p.sinnohdex <= 151) text += " / Sinnoh Order " + Num(p.sinnohdex);
   return text;
 }
 
@@ -45,13 +46,16 @@ std::string TypeText(const DexPokemon& p) {
   return text;
 }
 
+// wilditem25 is the common item, wilditem8 the rare one. A wild Pokemon holds an item one
+// time in four (192 of 256 rolls give none), the rare one on 20 of 256 second rolls:
+// about 23% and 2%, 25% when both are the same item.
 std::string GscWildItem(const DexPokemon& p) {
   if (p.fromgeneration > 2) return {};
   if (!p.wilditem100.empty()) return "GSC Wild Item (100%): " + p.wilditem100;
-  if (p.wilditem25.empty()) return p.wilditem8.empty() ? std::string() : "GSC Wild Item (1.5%): " + p.wilditem8;
-  if (p.wilditem8.empty()) return "GSC Wild Item (25%): " + p.wilditem25;
-  if (p.wilditem8 == p.wilditem25) return "GSC Wild Item (26.5%): " + p.wilditem8;
-  return "GSC Wild Item (25%): " + p.wilditem25 + "; GSC Wild Item (1.5%): " + p.wilditem8;
+  if (p.wilditem25.empty()) return p.wilditem8.empty() ? std::string() : "GSC Wild Item (2%): " + p.wilditem8;
+  if (p.wilditem8.empty()) return "GSC Wild Item (23%): " + p.wilditem25;
+  if (p.wilditem8 == p.wilditem25) return "GSC Wild Item (25%): " + p.wilditem8;
+  return "GSC Wild Item (23%): " + p.wilditem25 + "; GSC Wild Item (2%): " + p.wilditem8;
 }
 
 std::string Labelled(bool shown, const char* label, const std::string& value) {
@@ -122,6 +126,8 @@ void DexMainPage::CreateControls() {
   weight_ = MakeStatic("crtrweightid", 350, 10, 40, 15, 139);
   gsc_wild_item_ = MakeStatic("crtrwilditemwnd", 10, 40, 140, 15, 311);
   trade_item_ = MakeStatic("crtrtradeitemwnd", 10, 55, 140, 15, 311);
+  // Right of the FRLG wild item: the trade item's own 140 pixels hold no second item.
+  yellow_trade_item_ = MakeStatic("crtrytradeitemwnd", 380, 55, 260, 15, 311);
   rs_wild_item_ = MakeStatic("crtrwilditemrswnd", 170, 40, 200, 15, 314);
   frlg_wild_item_ = MakeStatic("crtrwilditemflwnd", 170, 55, 200, 15, 314);
   dp_wild_item_ = MakeStatic("crtrwilditemdpwnd", 330, 40, 200, 15, 139);
@@ -164,6 +170,7 @@ void DexMainPage::Draw() {
   tk::SetControlText(weight_, p.weight == 0 ? std::string("0.2lbs") : Num(p.weight) + "lbs");
   tk::SetControlText(gsc_wild_item_, GscWildItem(p));
   tk::SetControlText(trade_item_, g == 1 ? "Trade Item: " + p.tradeitem : std::string());
+  tk::SetControlText(yellow_trade_item_, Labelled(g == 1, "Yellow Trade Item: ", p.ytradeitem));
   tk::SetControlText(rs_wild_item_, Labelled(g <= 3, "RS Wild Item: ", p.rswilditem));
   tk::SetControlText(frlg_wild_item_, Labelled(g <= 3, "FRLG Wild Item: ", p.frlgwilditem));
   tk::SetControlText(dp_wild_item_, Labelled(true, "DP Wild Item: ", p.dpwilditem));
@@ -236,7 +243,7 @@ void DexMainPage::DestroyControls() {
         &frlg_wild_item_, &dp_wild_item_, &hp_, &attack_, &defense_, &speed_, &spec_attack_, &spec_defense_,
         &rby_special_, &gsc_shiny_, &rse_shiny_, &dpp_shiny_, &stat_exp_, &colour_, &habitat_, &friend_area_,
         &gen3_abilities_, &gen4_abilities_, &gender_, &evolution_button_, &gender_difference_, &recruit_rate_,
-        &body_size_}) {
+        &body_size_, &yellow_trade_item_}) {
     tk::DestroyControl(*control);
     *control = {};
   }

@@ -23,7 +23,7 @@ class DexMainPage : public DexPage {
       spec_defense_, rby_special_, gsc_shiny_, rse_shiny_, dpp_shiny_, stat_exp_, colour_,
       habitat_, friend_area_, gen3_abilities_, gen4_abilities_, gender_, first_bar_, second_bar_;
   tk::Bitmap first_bar_bitmap_, second_bar_bitmap_;
-  tk::Window evolution_button_, gender_difference_, recruit_rate_, body_size_;
+  tk::Window evolution_button_, gender_difference_, recruit_rate_, body_size_, yellow_trade_item_;
 };
 
 // The gender ratio line of a gender code (sixteenths male, 17 genderless).

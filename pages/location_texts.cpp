@@ -44,9 +44,9 @@ constexpr std::array<MethodSuffix, 11> kMethodSuffixes{{
     {kCondRadar, " (Pokeradar)"},
 }};
 
+// The second time bit marks the games' night table (Crystal's 18:00-3:59), not an evening.
 constexpr std::array<const char*, 8> kTimeTexts{
-    "", "Day", "Evening", "Day and Evening", "Morning", "Day and Morning", "Morning and Evening",
-    "Always"};
+    "", "Day", "Night", "Day and Night", "Morning", "Day and Morning", "Morning and Night", "Always"};
 
 }  // namespace
 

@@ -23,7 +23,7 @@ std::string PlaceName(const LocationRow& place, const std::string& parameter);
 std::string MethodSuffixes(std::int32_t conditions);
 
 std::string LevelsText(const DexEncounter& row, int version);
-// "Day", "Evening", ..., "Always" from the three time bits.
+// "Day", "Night", ..., "Always" from the three time bits.
 std::string TimeText(const DexEncounter& row, int version);
 std::string ChanceText(const DexEncounter& row);
 std::string LocationText(const DexEncounter& row, int version);

@@ -124,6 +124,7 @@ void ReadRecord(XmlReader& r, DexPokemon& p) {
   p.wilditem25 = r.ChildText("wilditem25");
   p.wilditem100 = r.ChildText("wilditem100");
   p.tradeitem = r.ChildText("tradeitem");
+  p.ytradeitem = r.ChildText("ytradeitem");
   p.rswilditem = r.ChildText("rswilditem");
   p.frlgwilditem = r.ChildText("frlgwilditem");
   p.dpwilditem = r.ChildText("dpwilditem");

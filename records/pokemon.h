@@ -76,6 +76,9 @@ struct DexPokemon {
   std::int32_t gender = 0;
   std::string wilditem8, wilditem25, wilditem100, tradeitem, rswilditem, frlgwilditem,
       dpwilditem;
+  // The generation 2 item of one moved from Yellow, where it differs from tradeitem;
+  // absent from older data sets.
+  std::string ytradeitem;
 
   std::int32_t attack = 0;
   std::int32_t defense = 0;

@@ -28,6 +28,7 @@ IndexEntry ReadEntry(XmlReader& r, const DexTables& t) {
   e.evolutions = ReadEvolutions(r);
   e.breedgroup1 = IndexOfKey(r.ChildText("breedgroup1"), t.breedgroups);
   e.breedgroup2 = IndexOfKey(r.ChildText("breedgroup2"), t.breedgroups);
+  if (r.HasChild("gender")) e.gender = r.ChildInt("gender");
   e.attack = r.ChildInt("attack");
   e.defense = r.ChildInt("defense");
   e.specattk = r.ChildInt("specattk");

@@ -6,6 +6,8 @@
 
 #include "records/pokemon.h"
 
+inline constexpr std::int32_t kGenderNotGiven = -1;
+
 // The short form of a Pokemon kept for every id, enough to fill the list,
 // draw evolution families, find breeding partners and compare stats.
 struct IndexEntry {
@@ -17,6 +19,9 @@ struct IndexEntry {
   std::vector<Evolution> evolutions;
   int breedgroup1 = 0;
   int breedgroup2 = 0;
+  // Sixteenths male as in the record, 17 genderless; kGenderNotGiven when the
+  // index lacks it, which keeps a partner of either sex possible.
+  std::int32_t gender = kGenderNotGiven;
   std::int32_t attack = 0;
   std::int32_t defense = 0;
   std::int32_t specattk = 0;

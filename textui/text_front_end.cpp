@@ -12,12 +12,14 @@
 #include "shell/pokemon_list.h"
 #include "shell/startup.h"
 #include "shell/win_constants.h"
+#include "textui/calc_command.h"
 #include "textui/screen_text.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
+    "       faunary-text POKEMON --calc FORM CHOICES\n"
     "       faunary-text --list | --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
@@ -31,6 +33,18 @@ constexpr const char* kUsage =
     "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
+    "  --calc FORM  work a calculator of the Calculations tab for the Pokemon and\n"
+    "               print its result line as the dialog shows it; FORM and CHOICES:\n"
+    "                 stats12 --stat STAT --level L --dv D --statexp E\n"
+    "                 stats34 --stat STAT --level L --iv I --ev E\n"
+    "                         --nature neutral|helping|hindering\n"
+    "                 catch --level L --hp PERCENT --ball \"BALL NAME\"\n"
+    "                       [--status normal|burn|poison|paralyze|freeze|sleep]\n"
+    "                 exp-gained --level L  (the wild battle's line, then the\n"
+    "                                       trainer battle's)\n"
+    "                 exp-needed --level L\n"
+    "               STAT is hp, attack, defense, speed, spatk or spdef; names and\n"
+    "               balls in any case; a choice the dialog does not offer exits 3\n"
     "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
     "  --version    show the program's version\n"
@@ -133,7 +147,13 @@ void PrintNewMessageBoxes(std::ostream& out, std::size_t& printed) {
 
 int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Request request;
-  if (const auto problem = ParseArgs(args, request)) {
+  std::vector<std::string> rest = args;
+  std::optional<CalcRequest> calc;
+  if (const auto problem = TakeCalcArgs(rest, calc)) {
+    err << "faunary-text: " << *problem << "\n" << kUsage;
+    return kExitUsage;
+  }
+  if (const auto problem = ParseArgs(rest, request)) {
     err << "faunary-text: " << *problem << "\n" << kUsage;
     return kExitUsage;
   }
@@ -181,6 +201,7 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
 
   // Messages of start-up and of the choice of Pokemon come before any page.
   PrintNewMessageBoxes(out, printed);
+  if (calc) return RunCalculator(*calc, out, err);
   const int first = request.all ? 0 : *tab;
   const int last = request.all ? kPageCount - 1 : *tab;
   for (int page = first; page <= last; ++page) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculator_controls.h"  // the Calculations page's buttons
 #include "support/faunary_fixture.h"
 
 // The program on the calculators' data set, started with a Pokemon chosen
@@ -29,7 +30,3 @@ class CalcApp : public FaunaryFixture {
     ASSERT_TRUE(memtk::DialogsRun().back().scripted);
   }
 };
-
-// The Calculations page's buttons.
-inline constexpr int kStatsGen12Button = 201, kCatchButton = 202, kExpGainedButton = 203, kExpNeededButton = 204,
-                     kStatsGen34Button = 205;

@@ -3,8 +3,11 @@
 // the dialogs themselves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <random>
 
+#include "calc/catch_value.h"
 #include "calc/stat_formulas.h"
 #include "calc_app.h"
 #include "calc_model.h"
@@ -13,13 +16,11 @@ namespace {
 
 const char* const kStatNames[] = {"HP", "Attack", "Defense", "Speed", "Special Attack", "Special Defense"};
 const char* const kStatuses[] = {"Normal", "Burn", "Poison", "Paralyze", "Freeze", "Sleep"};
-const int kBonus[] = {0, 5, 5, 5, 10, 10};
-const std::pair<const char*, int> kBalls[] = {
-    {"Pokeball", 0},     {"Great Ball", 1},  {"Ultra Ball", 2},     {"Master Ball", 3}, {"Heavy Ball", 4},
-    {"Fast Ball", 5},    {"Level Ball", 6},  {"Lure Ball", 7},      {"Love Ball", 8},   {"Friend Ball", 0},
-    {"Moon Ball", 0},    {"Park Ball", 1},   {"Dive Ball", 9},      {"Luxury Ball", 0}, {"Nest Ball", 6},
-    {"Net Ball", 10},    {"Premier Ball", 0}, {"Repeat Ball", 11},  {"Timer Ball", 12}, {"Heal Ball", 0},
-    {"Cherish Ball", 0}, {"Park Ball (DP)", 3}, {"Dusk Ball", 13},  {"Quick Ball", 14}};
+const int kStatusTenths[] = {10, 15, 15, 15, 20, 20};
+const char* const kBalls[] = {"Pokeball",    "Great Ball",   "Ultra Ball",     "Master Ball", "Heavy Ball",   "Fast Ball",
+                              "Level Ball",  "Lure Ball",    "Love Ball",      "Friend Ball", "Moon Ball",    "Park Ball",
+                              "Dive Ball",   "Luxury Ball",  "Nest Ball",      "Net Ball",    "Premier Ball", "Repeat Ball",
+                              "Timer Ball",  "Heal Ball",    "Cherish Ball",   "Park Ball (DP)", "Dusk Ball", "Quick Ball"};
 
 TEST(StatFormulas, MatchTheGamesForEveryLevelValueAndEffort) {
   for (const int base : {1, 45, 255})
@@ -38,16 +39,25 @@ TEST(StatFormulas, MatchTheGamesForEveryLevelValueAndEffort) {
       }
 }
 
+// Every shake value the formula can meet, up to the certain catches.
+TEST(CatchChance, MatchesTheFourShakeChecksForEveryValue) {
+  for (int a = -1; a <= 300; ++a) ASSERT_EQ(CatchChance(a), model::ChancePermille(a)) << a;
+}
+
 TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
   CalcApp app;
   app.Open("Bulbasaur", "Calculations");
   std::mt19937 random(13);
-  const char* const personalities[] = {"Neutral", "Hindering", "Helping"};  // 0, 1, 2
+  const char* const natures[] = {"Neutral", "Hindering", "Helping"};  // 0, 1, 2
   for (const model::Mon& mon : model::kMons) {
     app.PickPokemon(mon.name);
     for (const bool gen34 : {false, true})
       app.Calculate(gen34 ? kStatsGen34Button : kStatsGen12Button, [&](memtk::Dialog& d) {
         EXPECT_EQ(d.Text(240), std::string(mon.name) + (gen34 ? " stat calculator" : " Stat Calculator"));
+        EXPECT_EQ(d.Text(246) + d.Text(248), gen34 ? "IV:EV:" : "DV: Stat Exp Level: ");
+        if (gen34) {
+          EXPECT_EQ(d.Text(251), "Nature:");
+        }
         for (int k = 0; k < 6; ++k)
           for (int round = 0; round < 8; ++round) {
             // First level 99 with the most effort, where the order of the steps shows.
@@ -58,7 +68,7 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
             d.Select(245, std::to_string(level));
             d.Select(247, std::to_string(value));
             d.Select(249, std::to_string(effort));
-            if (gen34) d.Select(252, personalities[personality]);
+            if (gen34) d.Select(252, natures[personality]);
             d.Click(243);
             const int stat = gen34 ? model::StatGen34(mon.stats[k], level, value, effort, k == 0, personality)
                                    : model::StatGen12(mon.stats[k], level, value, effort, k == 0);
@@ -74,25 +84,27 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
 TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
   CalcApp app;
   app.Open("Bulbasaur", "Calculations");
-  const std::pair<int, int> level_hp[] = {{1, 100}, {3, 67}, {10, 1}, {50, 50}, {77, 33}, {100, 99}};
-  int round = 0;
   for (const model::Mon& mon : model::kMons) {
     app.PickPokemon(mon.name);
     app.Calculate(kCatchButton, [&](memtk::Dialog& d) {
       EXPECT_EQ(d.Text(260), std::string(mon.name) + " Catch Chance");
       EXPECT_EQ(d.SelectedText(266), "Normal");
-      for (const auto& [ball, rule] : kBalls)
-        for (int status = 0; status < 6; ++status) {
-          const auto [level, percent] = level_hp[round++ % 6];
-          const int maximum = model::StatGen12(mon.stats[0], level, 15, 0, true);
-          const model::CatchCase c{level, maximum, percent * maximum / 100, kBonus[status], mon.rate, mon.fast,
-                                   mon.heavy, mon.type1, mon.type2};
+      // Every level with every HP entry, the ball and status turning with them.
+      for (int level = 1; level <= 100; ++level)
+        for (int percent = 1; percent <= 100; ++percent) {
+          const char* ball = kBalls[static_cast<std::size_t>(7 * level + percent) % std::size(kBalls)];
+          const int status = (level / 3 + percent) % 6;
+          // The wild Pokemon's HP: IV 31, no EVs, never below 1.
+          const int maximum = model::StatGen34(mon.stats[0], level, 31, 0, true, 0);
+          const model::CatchCase c{level,    maximum,        std::max(percent * maximum / 100, 1),
+                                   kStatusTenths[status], mon.rate, mon.stats[3], mon.heavy, mon.type1,
+                                   mon.type2, mon.gender, std::atoi(mon.id)};
           d.Select(261, std::to_string(level));
           d.Select(264, std::to_string(percent) + "%");
           d.Select(266, kStatuses[status]);
           d.Select(268, ball);
           d.Click(270);
-          ASSERT_EQ(d.Text(269), model::CatchText(rule, c)) << mon.name << " " << ball << " " << kStatuses[status]
+          ASSERT_EQ(d.Text(269), model::CatchText(ball, c)) << mon.name << " " << ball << " " << kStatuses[status]
                                                            << " level " << level << " " << percent << "%";
         }
     });
@@ -113,7 +125,7 @@ TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
         for (int level = 1; level <= 100; ++level) {
           d.Select(283, std::to_string(level));
           d.Click(280);
-          const int gained = trainer ? level * mon.yield * 3 / 14 : level * mon.yield / 7;
+          const int gained = model::ExpGained(mon.yield, level, trainer);
           ASSERT_EQ(d.Text(285), "Experience gained: " + std::to_string(gained)) << mon.name << " " << level;
         }
       }

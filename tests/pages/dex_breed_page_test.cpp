@@ -86,17 +86,19 @@ TEST_F(BreedPage, DoubleClickOpensTheEggMoveUnlessTheTableLacksIt) {
   EXPECT_EQ(memtk::DialogsRun().size(), 1u);
 }
 
-// Groups 14 to 16 breed with nobody but Ditto; the generation chosen stays.
-TEST_F(BreedPage, WithoutPartnersOnlyTheGroupShows) {
+// Genderless Pokemon show only their group; Ditto breeds with every other Pokemon; a baby
+// cannot breed but shows the egg moves it hatches with. The generation chosen stays.
+TEST_F(BreedPage, PokemonOfTheFixedRoleGroups) {
   app.PickEntry(kGeneration, "Generation 2");
-  for (const auto& [pokemon, group_line] : std::vector<std::pair<const char*, const char*>>{
-           {"Magnemite", "Breeding groups: Genderless and Mineral"},
-           {"Ditto", "Breeding group: Ditto"},
-           {"Togepi", "Breeding group: No Eggs"}}) {
+  const std::tuple<const char*, const char*, const char*, Rows> cases[] = {
+      {"Magnemite", "Breeding groups: Genderless and Mineral", "", {}},
+      {"Ditto", "Breeding group: Ditto", "Ditto breeds with: every Pokemon that can breed, except Ditto", {}},
+      {"Togepi", "Breeding group: No Eggs", "", {{"Charm", "Fixture way: hatched in Johto."}}}};
+  for (const auto& [pokemon, group_line, partners, egg_moves] : cases) {
     app.PickPokemon(pokemon);
     EXPECT_EQ(memtk::TextOf(kGroupLine), group_line);
-    EXPECT_EQ(memtk::TextOf(kPartners), "") << pokemon;
-    EXPECT_TRUE(RowTexts(kEggMoves).empty()) << pokemon;
+    EXPECT_EQ(memtk::TextOf(kPartners), partners) << pokemon;
+    EXPECT_EQ(RowTexts(kEggMoves), egg_moves) << pokemon;
     EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2") << pokemon;
   }
 }

@@ -40,9 +40,10 @@ TEST_F(LocsPage, EachVersionShowsItsEncounters) {
       // No level, no chance: empty cells; all three times are "Always".
       {"Gold", {{"Route 29 (Swarm) (Surf)", "", "Always", ""}}},
       // A place with a parameter but no "%s" takes it after a blank.
-      {"Crystal", {{"Sea Route 20 (Fishing Good Rod)", "10 to 15", "Evening", "15%"}}},
+      // The second time bit is the games' night table.
+      {"Crystal", {{"Sea Route 20 (Fishing Good Rod)", "10 to 15", "Night", "15%"}}},
       // Only the first "%s" is replaced; "%d" stays as it is.
-      {"Ruby", {{"Safari Zone North Area %d", "25 to 27", "Day and Evening", "1%"}}},
+      {"Ruby", {{"Safari Zone North Area %d", "25 to 27", "Day and Night", "1%"}}},
       {"Emerald",
        {{"Route 104 (Fishing Old Rod) (Fishing Super Rod) (Ruby in GBA Slot) (Sapphire in GBA Slot) (Emerald in "
          "GBA Slot) (FireRed in GBA Slot) (LeafGreen in GBA Slot)",

@@ -1,24 +1,29 @@
 // The "Main" tab as the user sees it for Pokemon of every generation.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "calc/calc_model.h"
 
 #include "support/faunary_fixture.h"
 
 namespace {
 // The lines that follow a rule: the games and orders of the Pokemon's generation
-// and later only, and the special values of the numbers.
+// and later only (a regional number of 0 is no place in that dex), and the special
+// values of the numbers.
 TEST(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
   FaunaryFixture app{"shell"};
   const std::tuple<const char*, const char*, const char*> lines[] = {
-      {"Bulbasaur", "crtrdexnoid", "National Order 1 / Johto Order 226 / Hoenn Order 0 / Sinnoh Order 0"},
+      {"Bulbasaur", "crtrdexnoid", "National Order 1 / Johto Order 226"},
       {"Bulbasaur", "crtrtradeitemwnd", "Trade Item: "},
       {"Bulbasaur", "crtrrbyspecid", "RBY Special: 65 (135-228)"},
       {"Bulbasaur", "crtrrecrratewnd", "Recruit Rate: 14.5"},
-      {"Chikorita", "crtrdexnoid", "National Order 152 / Johto Order 1 / Hoenn Order 0 / Sinnoh Order 0"},
+      {"Chikorita", "crtrdexnoid", "National Order 152 / Johto Order 1"},
       {"Chikorita", "crtrtradeitemwnd", ""},
       {"Chikorita", "crtrrbyspecid", " "},
-      {"Treecko", "crtrdexnoid", "National Order 252 / Hoenn Order 1 / Sinnoh Order 0"},
+      {"Treecko", "crtrdexnoid", "National Order 252 / Hoenn Order 1"},
       {"Treecko", "crtrshinyid", ""},
       {"Treecko", "crtrrecrratewnd", "Recruit Rate: -1.5"},
       {"Turtwig", "crtrdexnoid", "National Order 387 / Sinnoh Order 1"},
@@ -44,8 +49,8 @@ TEST(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
   EXPECT_TRUE(app.MessageBoxes().empty());
 }
 
-// The Sinnoh number shows only up to 151; wild items of generations 1 and 2 compose their shares;
-// the trade item and the abilities of generation 4 come from their own elements.
+// The Sinnoh number shows only up to 151; the trade items of Red/Blue and Yellow come from
+// their own elements, and so do the abilities of generation 4.
 TEST(MainPage, HandMadeRecords) {
   FaunaryFixture app{"shell"};
   const std::tuple<const char*, const char*, const char*> cases[] = {
@@ -53,14 +58,14 @@ TEST(MainPage, HandMadeRecords) {
        "National Order 0 / Sinnoh Order 151"},
       {"<sinnohdex>152</sinnohdex><fromgeneration>4</fromgeneration><dexno>7</dexno>", "crtrdexnoid",
        "National Order 7"},
-      {"<wilditem100>Berry</wilditem100><wilditem25>X</wilditem25><fromgeneration>2</fromgeneration>",
-       "crtrwilditemwnd", "GSC Wild Item (100%): Berry"},
-      {"<wilditem25>Mint</wilditem25><wilditem8>Mint</wilditem8><fromgeneration>2</fromgeneration>",
-       "crtrwilditemwnd", "GSC Wild Item (26.5%): Mint"},
-      {"<wilditem25>Mint</wilditem25><wilditem8>Gold</wilditem8><fromgeneration>1</fromgeneration>",
-       "crtrwilditemwnd", "GSC Wild Item (25%): Mint; GSC Wild Item (1.5%): Gold"},
+      {"<johtodex>0</johtodex><hoenndex>3</hoenndex><sinnohdex>0</sinnohdex><fromgeneration>1</fromgeneration>",
+       "crtrdexnoid", "National Order 0 / Hoenn Order 3"},
       {"<wilditem100>Berry</wilditem100><fromgeneration>3</fromgeneration>", "crtrwilditemwnd", ""},
       {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", "crtrtradeitemwnd", "Trade Item: Berry"},
+      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", "crtrytradeitemwnd", ""},
+      {"<tradeitem>Berry</tradeitem><ytradeitem>TwistedSpoon</ytradeitem><fromgeneration>1</fromgeneration>",
+       "crtrytradeitemwnd", "Yellow Trade Item: TwistedSpoon"},
+      {"<ytradeitem>Protein</ytradeitem><fromgeneration>2</fromgeneration>", "crtrytradeitemwnd", ""},
       {"<gen3ability2>Sturdy</gen3ability2><gen4ability1>Sturdy</gen4ability1><gen4ability2>Magnet Pull</gen4ability2>"
        "<fromgeneration>3</fromgeneration>",
        "crtrdpabilitieswnd", "Ability: Sturdy: no one-hit knock-out\nor Magnet Pull: holds Steel foes"}};
@@ -76,6 +81,51 @@ TEST(MainPage, HandMadeRecords) {
     app.PickPokemon(std::string("P").append(1, static_cast<char>('1' + k)));
     EXPECT_EQ(app.TextOf(std::get<1>(cases[k])), std::get<2>(cases[k])) << std::get<0>(cases[k]);
   }
+}
+
+// The GSC wild item line for every way of filling the item elements, against the
+// chances of the roll a wild Pokemon's item comes from.
+TEST(MainPage, GscWildItemsShowTheChancesOfCrystalsRoll) {
+  // Crystal's LoadEnemyMon: no item below 75 percent + 1 (192 of 256), then Item2 below 8 percent (20 of 256);
+  // a forced-item battle (Ho-Oh, Lugia, Snorlax) always gives Item1.
+  const auto percent = [](int item1_share, int item2_share) {
+    const double held = (256 - 192) / 256.0;
+    const double share = (item1_share * (256 - 20) + item2_share * 20) / 256.0;
+    return std::to_string(static_cast<int>(held * share * 100 + 0.5)).append("%");
+  };
+  const auto line = [](const std::string& chance, const std::string& item) {
+    return std::string("GSC Wild Item (").append(chance).append("): ").append(item);
+  };
+  const std::string items[] = {"", "Berry", "Gold Berry"};
+  FaunaryFixture app{"shell"};
+  std::string xml = "<pokedex>\n";
+  std::vector<std::string> expected;  // the line of Pokemon P1, P2, ...
+  for (const std::string forced : {"", "Sacred Ash"})
+    for (const std::string& a : items)
+      for (const std::string& b : items) {
+        const std::string id = std::to_string(expected.size() + 1);
+        xml.append("<pokemon id=\"").append(id).append("\"><name>P").append(id).append("</name>");
+        xml.append("<fromgeneration>2</fromgeneration><wilditem100>").append(forced).append("</wilditem100>");
+        xml.append("<wilditem25>").append(a).append("</wilditem25><wilditem8>").append(b).append("</wilditem8>");
+        xml.append("</pokemon>\n");
+        std::string text;
+        if (!forced.empty()) text = line("100%", forced);
+        else if (!a.empty() && a == b) text = line(percent(1, 1), a);
+        else if (!a.empty() && !b.empty()) text = line(percent(1, 0), a).append("; ").append(line(percent(0, 1), b));
+        else if (!a.empty()) text = line(percent(1, 0), a);
+        else if (!b.empty()) text = line(percent(0, 1), b);
+        expected.push_back(text);
+      }
+  app.Dir().Write("data/pokemon.xml", xml.append("</pokedex>\n"));
+  app.StartOn("1");
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    app.PickPokemon(std::string("P").append(std::to_string(k + 1)));
+    EXPECT_EQ(app.TextOf("crtrwilditemwnd"), expected[k]) << k + 1;
+  }
+  // What a player counts over many battles: about one in four holds Berry when both slots hold it.
+  EXPECT_EQ(percent(1, 1), "25%");
+  EXPECT_EQ(percent(1, 0), "23%");
+  EXPECT_EQ(percent(0, 1), "2%");
 }
 
 // Every stat line of every Pokemon holds the level-100 ranges of both rules.
@@ -101,7 +151,7 @@ TEST(MainPage, StatRangesFollowBothRulesForEveryPokemon) {
     }
   }
   app.PickPokemon("Bulbasaur");
-  EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (180-323) Old: (200-293)");
+  EXPECT_EQ(app.TextOf("crtrhpid"), "HP: 45 (200-294) Old: (200-293)");
 }
 
 }  // namespace

@@ -3,10 +3,11 @@ from pathlib import Path
 
 from . import tables
 from .archive import write_archive
+from .breeding import EggMoveMethods, Hatching, egg_move_texts
 from .encounters import LocationTable, add_rows, wild_rows
 from .evolutions import Evolutions, LAST_POKEMON
-from .games import EGG_GROUPS_BY_GENERATION, LEVEL_COLUMNS, MD_RED_CODE, VERSION_ELEMENTS, VersionGroups
-from .learnsets import EggMoveMethods, learn_entries, level_rows, machine_markers, machine_numbers
+from .games import LEVEL_COLUMNS, MD_RED_CODE, VERSION_ELEMENTS, VersionGroups
+from .learnsets import FORM_TUTORS, form_tutor_entries, learn_entries, level_rows, machine_markers, machine_numbers
 from .mdred import MdRed
 from .movenumbers import MoveNumbers
 from .moves import MoveTables
@@ -19,7 +20,6 @@ from .xmlout import Node, render
 TABLE_FILES = ["types.xml", "movefx.xml", "contestfx.xml", "evolution.xml", "breedgroup.xml",
                "abilities.xml", "colours.xml", "habitats.xml", "friendarea.xml", "location.xml"]
 RECORD_FOLDER = "pokemon"
-EGG_METHODS = ("egg", "light-ball-egg")
 
 
 def build(api_dir, md_dir, pret_dir, full, fill_dir=None):
@@ -31,24 +31,29 @@ def build(api_dir, md_dir, pret_dir, full, fill_dir=None):
     numbers = MoveNumbers(api)
     moves = MoveTables(api, numbers, full)
     abilities = tables.Abilities(api, full)
-    evolutions = Evolutions(api, moves, groups)
+    evolutions = Evolutions(api, moves, groups, pret.platinum)
     locations = LocationTable(api)
     PokemonFacts.load_item_names(api)
 
     dexes = range(1, LAST_POKEMON + 1)
     facts = {dex: PokemonFacts(api, pret, dex, abilities) for dex in dexes}
     learned = {dex: learn_entries(facts[dex].raw, moves) for dex in dexes}
+    by_slug = {api.get("move", n)["name"]: numbers.ours(n) for n in numbers.source_ids()}
+    for dex in FORM_TUTORS:
+        learned[dex] += form_tutor_entries(dex, by_slug)
     mdred = MdRed(md, {dex: facts[dex].slug for dex in dexes})
     for key, name in mdred.dungeons.items():
         locations.add_row(key, f"{name} (%s)", True)
     machines = machine_numbers(api, moves)
-    egg_texts = EggMoveMethods(_breeding_facts(facts, evolutions), learned)
+    later = _later_stages(evolutions)
+    egg_texts = EggMoveMethods(_breeding_facts(facts, evolutions), learned, later)
+    hatching = Hatching(facts, evolutions)
 
     index = Node("pokedex")
     records = {}
     for dex in dexes:
         f = facts[dex]
-        record = _record(f, evolutions, learned, machines, egg_texts, moves, full)
+        record = _record(f, evolutions, learned, machines, (hatching, egg_texts), moves, full)
         _add_dungeon_facts(record, mdred, dex)
         _add_locations(record, api, locations, mdred, dex)
         file_name = f"{RECORD_FOLDER}/{dex}.xml"
@@ -94,6 +99,16 @@ def _breeding_facts(facts, evolutions):
     return out
 
 
+def _later_stages(evolutions):
+    """dex -> every species it can evolve into, at any later stage."""
+    def later(dex):
+        out = set()
+        for _, _, target in evolutions.by_species.get(dex, []):
+            out |= {target, *later(target)}
+        return out
+    return {dex: later(dex) for dex in evolutions.by_species}
+
+
 def _index_fields(node, f, evolutions):
     node.add("dexno", f.dex)
     node.add("name", f.name)
@@ -103,6 +118,7 @@ def _index_fields(node, f, evolutions):
     evolutions.add_to(node, f.dex)
     node.add("breedgroup1", f.breed1)
     node.add_value("breedgroup2", f.breed2)
+    node.add("gender", f.gender)   # breeding partners must make a male-female pair
     for stat, tag in [("attack", "attack"), ("defense", "defense"), ("special-attack", "specattk"),
                       ("special-defense", "specdef"), ("speed", "speed"), ("hp", "hp")]:
         node.add(tag, f.stats[stat])
@@ -110,7 +126,7 @@ def _index_fields(node, f, evolutions):
     node.add("firstgeneration", f.generation)
 
 
-def _record(f, evolutions, learned, machines, egg_texts, moves, full):
+def _record(f, evolutions, learned, machines, breeding, moves, full):
     r = Node("pokemon", id=str(f.dex))
     r.add("dexno", f.dex)
     r.add_value("johtodex", f.johto)
@@ -128,7 +144,8 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
         for field, text in f.dex_entries.items():
             r.add_value(field, text)
     r.add("gender", f.gender)
-    for field in ("wilditem8", "wilditem25", "tradeitem", "rswilditem", "frlgwilditem", "dpwilditem"):
+    for field in ("wilditem8", "wilditem25", "wilditem100", "tradeitem", "ytradeitem", "rswilditem",
+                  "frlgwilditem", "dpwilditem"):
         r.add_value(field, f.held[field])
     for stat, tag in [("attack", "attack"), ("defense", "defense"), ("special-attack", "specattk"),
                       ("special-defense", "specdef")]:
@@ -144,7 +161,7 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
     r.add("breedgroup1", f.breed1)
     r.add_value("breedgroup2", f.breed2)
     r.add("hatchsteps", f.hatch_steps)
-    _breed_moves(r, f, learned, egg_texts, moves)
+    _breed_moves(r, f, learned, breeding, moves)
     rows = level_rows(learned[f.dex])
     if rows:
         lst = r.add("moves")
@@ -177,37 +194,19 @@ def _record(f, evolutions, learned, machines, egg_texts, moves, full):
     return r
 
 
-def _breed_moves(r, f, learned, egg_texts, moves):
-    """Its own egg moves, and, when it can breed, those of the species that hatches from its
-    eggs (the source lists them on that species only: Pikachu's on Pichu)."""
-    per_move = {}
-    sources = [f.dex]
-    if f.offspring != f.dex and f.breed1 != tables.NO_EGGS:
-        sources.append(f.offspring)
-    for child in sources:
-        for move, group, method, _ in learned[child]:
-            if method in EGG_METHODS:
-                per_move.setdefault(move, (child, {}))[1].setdefault(method, set()).add(group)
-    if not per_move:
+def _breed_moves(r, f, learned, breeding, moves):
+    """Its own egg moves, and, when it can breed, those of the species that hatch from its eggs
+    (the source lists them on that species only: Pikachu's on Pichu)."""
+    hatching, egg_texts = breeding
+    rows = egg_move_texts(f, learned, hatching, egg_texts)
+    if not rows:
         return
     lst = r.add("breedmoves")
-    for move in sorted(per_move, key=lambda m: (moves.names[m].lower(), m)):
-        child, methods = per_move[move]
-        texts = {}
-        for gen, groups in EGG_GROUPS_BY_GENERATION.items():
-            if gen < f.generation:
-                continue
-            for method, where in sorted(methods.items()):
-                hit = [g for g in groups if g in where]
-                if hit:
-                    texts[gen] = egg_texts.text(gen, child, move, hit, method)
-                    break
-        if not texts:
-            continue
+    for move in sorted(rows, key=lambda m: (moves.names[m].lower(), m)):
         b = lst.add("breedmove")
         b.add("id", move)
         for gen in (2, 3, 4):
-            b.add_value(f"methodgen{gen}", texts.get(gen))
+            b.add_value(f"methodgen{gen}", rows[move].get(gen))
 
 
 def _add_locations(record, api, locations, mdred, dex):

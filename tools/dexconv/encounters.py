@@ -26,6 +26,11 @@ BIT_ELEMENTS = sorted(list(_METHOD_BITS.values()) + list(_CONDITION_BITS.values(
 _NEUTRAL = {"swarm-no", "radar-off", "slot2-none", "great-marsh-daily-slot-none",
             "backlot-not-mentioned", "story-progress-none", "other-none", "item-none"}
 _SKIPPED = {"other-virtual-console"}  # not the original games
+# Honey trees: the source gives a slot's chance within its group. Group C (Munchlax) comes
+# only from the four trees the trainer ID picks, and from them one time in a hundred
+# (pokeplatinum honey_tree.c: IsMunchlaxTree, GetTreeEncounterGroup).
+_MUNCHLAX_GROUP = "honey-tree-group-c"
+_MUNCHLAX_GROUP_PERCENT = 1
 
 # Ways of meeting a Pokemon that no condition bit shows, in our words; walking shows nothing.
 _METHOD_LABELS = {
@@ -84,6 +89,8 @@ def _condition_label(api, name):
         return f"on {name[8:].capitalize()}s"
     if name.startswith("great-marsh-daily-slot-"):
         return "daily Pokemon"
+    if name == _MUNCHLAX_GROUP:
+        return "Munchlax trees only: 4 per trainer ID"
     if name.startswith("honey-tree-group-"):
         return f"tree group {name[-1].upper()}"
     if name.startswith("starter-"):
@@ -218,7 +225,15 @@ def wild_rows(api, locations, pokemon_id):
                     bits |= ALL_TIMES
                 per_version.setdefault(code, []).append(
                     [key, slot["min_level"], slot["max_level"], param, bits, slot["chance"]])
-    return {code: _merge(rows) for code, rows in per_version.items()}
+    return {code: [_group_share(row) for row in _merge(rows)] for code, rows in per_version.items()}
+
+
+def _group_share(row):
+    """A Munchlax honey-tree row's chance of the whole encounter, not of its group."""
+    key, low, high, param, bits, chance = row
+    if key.endswith("/" + _MUNCHLAX_GROUP):
+        chance = chance * _MUNCHLAX_GROUP_PERCENT // 100
+    return key, low, high, param, bits, chance
 
 
 def _merge(rows):

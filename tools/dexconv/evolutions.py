@@ -29,9 +29,15 @@ METHODS = {
     17: ("Item, male", "Use {param} on a male", "list"),
     18: ("Item, female", "Use {param} on a female", "list"),
     19: ("Beauty", "Level up with Beauty {param} or more", "num"),
-    20: ("Spare slot", "Appears in a free party slot when Nincada evolves", "none"),
+    # Generation 3 asks only for the free slot; generation 4 also takes a Poke Ball from the bag.
+    20: ("Spare slot", "Appears when Nincada evolves, if the party has a free slot "
+                       "(from generation 4 also a Poke Ball in the bag)", "none"),
     21: ("Special rock", "Level up beside the special rock at {param}", "list"),
+    # Wurmple: the personality value decides which of two targets it becomes.
+    22: ("Level, random", "Level {param}, at random", "num"),
 }
+# The games' methods that pick one of two targets from the personality value.
+_PERSONALITY_METHODS = {"EVO_LEVEL_PID_LOW", "EVO_LEVEL_PID_HIGH"}
 _TIMES = {"day": "by day", "night": "at night"}
 _GENDERS = {1: "female", 2: "male"}
 
@@ -98,7 +104,8 @@ def _classify(api, moves, detail):
 class Evolutions:
     """Evolution lists per Pokemon, the lowest member of each family, and the method table."""
 
-    def __init__(self, api, moves, groups):
+    def __init__(self, api, moves, groups, platinum):
+        self._platinum = platinum
         self.by_species = {}   # dex number -> [(method, evoparam, target dex)]
         self.lowest = {}       # dex number -> dex number of the family's first member
         self.params = {}       # method -> {param id: (text, text2)}
@@ -119,17 +126,26 @@ class Evolutions:
             target = url_id(child["species"]["url"])
             if target > LAST_POKEMON:
                 continue
+            if not child["evolution_details"]:
+                # a link without a condition is no evolution (Manaphy under Phione): its own family
+                self._walk(api, moves, groups, child, target)
+                continue
             for detail in child["evolution_details"]:
                 group = detail.get("version_group")
                 if group and groups.generation[group["name"]] > TARGET_GENERATION:
                     continue
                 method, param, text, text2 = _classify(api, moves, detail)
+                if method == 1 and self._by_personality(here, target):
+                    method = 22
                 if METHODS[method][2] == "list":
                     self.params.setdefault(method, {})[param] = (text, text2)
                 entry = (method, param, target)
                 if entry not in found:
                     found.append(entry)
             self._walk(api, moves, groups, child, root)
+
+    def _by_personality(self, here, target):
+        return any(m in _PERSONALITY_METHODS and t == target for m, t in self._platinum[here]["evolutions"])
 
     def xml(self):
         root = Node("evolutions")

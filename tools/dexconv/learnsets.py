@@ -1,6 +1,5 @@
-"""Level-up moves per game column, machine flags per generation, and egg moves with
-a text telling the player how to breed them."""
-from .games import EGG_GROUPS_BY_GENERATION, LEVEL_COLUMNS, MACHINE_GROUPS, TUTOR_GROUPS, VERSION_GROUP_TITLES
+"""Level-up moves per game column and machine flags per generation."""
+from .games import LEVEL_COLUMNS, MACHINE_GROUPS, TUTOR_GROUPS
 
 CODE_STADIUM = 104
 CODE_PURIFY = 107
@@ -12,7 +11,16 @@ GEN3_TUTORS = [19, 34, 48, 52, 60, 118, 119, 122, 124, 167, 179, 196, 213, 222, 
                308, 54, 171, 151, 195, 100, 59, 132, 99, 218, 190, 221, 40, 233, 65, 77]  # MT01-MT33
 GEN4_TUTORS = [338, 308, 307, 452]                               # TM93-TM96
 
-FATHER_NAMES_SHOWN = 3
+# The source files Deoxys' FireRed/LeafGreen and Emerald moves under forms it leaves out;
+# its tutor moves in those games (sTutorLearnsets of pokefirered and pokeemerald).
+_DEOXYS_FRLG_TUTORS = ["mega-punch", "mega-kick", "body-slam", "double-edge", "counter", "seismic-toss",
+                       "mimic", "dream-eater", "thunder-wave", "rock-slide", "substitute"]
+FORM_TUTORS = {386: {
+    "firered-leafgreen": _DEOXYS_FRLG_TUTORS,
+    "emerald": _DEOXYS_FRLG_TUTORS + ["dynamic-punch", "psych-up", "snore", "icy-wind", "endure", "mud-slap",
+                                      "ice-punch", "swagger", "sleep-talk", "swift", "thunder-punch",
+                                      "fire-punch"],
+}}
 
 
 def learn_entries(pokemon, moves):
@@ -26,6 +34,12 @@ def learn_entries(pokemon, moves):
             out.append((ours, d["version_group"]["name"], d["move_learn_method"]["name"],
                         d["level_learned_at"]))
     return out
+
+
+def form_tutor_entries(dex, moves_by_slug):
+    """Learn entries of FORM_TUTORS; moves_by_slug gives our move id of a source move name."""
+    return [(moves_by_slug[slug], group, "tutor", 0)
+            for group, slugs in FORM_TUTORS.get(dex, {}).items() for slug in slugs]
 
 
 def level_rows(entries):
@@ -95,54 +109,3 @@ def machine_numbers(api, moves):
         item = m["item"]["name"]          # tm01, hm05
         out[(group, moves.id_of_ref(m["move"]))] = item[:2].upper() + item[2:]
     return out
-
-
-class EggMoveMethods:
-    """Who can pass an egg move on, per generation.
-
-    A father qualifies when he can be male, breeds normally, shares a breeding group
-    with the child and knows the move in that generation's games."""
-
-    def __init__(self, species_facts, learned):
-        # species_facts: dex -> dict(name, generation, groups (regular egg groups), male)
-        # learned: dex -> list of (move, group, method, level)
-        self.facts = species_facts
-        self.by_gen = {}
-        for gen, groups in EGG_GROUPS_BY_GENERATION.items():
-            table = {}
-            for dex, entries in learned.items():
-                for move, group, method, _ in entries:
-                    if group in groups:
-                        kind = {"level-up": "level", "machine": "machine", "tutor": "machine",
-                                "egg": "egg"}.get(method)
-                        if kind:
-                            table.setdefault((move, kind), set()).add(dex)
-            self.by_gen[gen] = table
-
-    def text(self, gen, child, move, groups_with_move, special):
-        text = self._how(gen, child, move, special)
-        all_groups = EGG_GROUPS_BY_GENERATION[gen]
-        if len(all_groups) > 1 and len(groups_with_move) < len(all_groups):
-            only = " and ".join(VERSION_GROUP_TITLES[g] for g in all_groups if g in groups_with_move)
-            text += f" ({only} only)"
-        return text
-
-    def _how(self, gen, child, move, special):
-        if special == "light-ball-egg":
-            return "Breed from a parent holding a Light Ball"
-        child_groups = self.facts[child]["breeding_groups"]
-        table = self.by_gen[gen]
-        for kind, wording in (("level", "Father learns it by level"),
-                              ("machine", "Father taught it by TM or tutor"),
-                              ("egg", "Chain breeding, father has it as egg move")):
-            fathers = sorted(dex for dex in table.get((move, kind), ())
-                             if dex != child and self._can_father(dex, gen, child_groups))
-            if fathers:
-                shown = ", ".join(self.facts[d]["name"] for d in fathers[:FATHER_NAMES_SHOWN])
-                more = len(fathers) - FATHER_NAMES_SHOWN
-                return f"{wording}: {shown}" + (f" (+{more} more)" if more > 0 else "")
-        return "Breed from a father that knows it"
-
-    def _can_father(self, dex, gen, child_groups):
-        f = self.facts[dex]
-        return f["generation"] <= gen and f["male"] and bool(set(f["breeding_groups"]) & set(child_groups))

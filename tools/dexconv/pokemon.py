@@ -113,7 +113,9 @@ class PokemonFacts:
         self.held = {field: self._held_text(p, versions) for field, versions in HELD_ITEM_FIELDS}
         # Crystal's first item is the common one, its second the rare one.
         self.held["wilditem25"], self.held["wilditem8"] = pret.gen2_wild_items.get(dex, ("", ""))
+        self.held["wilditem100"] = pret.gen2_forced_item.get(dex, "")
         self.held["tradeitem"] = pret.trade_item.get(dex, "")
+        self.held["ytradeitem"] = pret.yellow_trade_item.get(dex, "")
         self.dex_entries = self._dex_entries(s)
 
     def _abilities(self, p, generation, abilities):

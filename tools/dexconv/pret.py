@@ -27,6 +27,16 @@ _ITEM_WORDS = {"BRIGHTPOWDER": "BrightPowder", "SILVERPOWDER": "SilverPowder",
                "TWISTEDSPOON": "TwistedSpoon", "BLACKGLASSES": "BlackGlasses",
                "NEVERMELTICE": "NeverMeltIce", "#": "Poke", "HP": "HP", "PP": "PP"}
 _UNUSED_ITEM = "TERU-SAMA"
+# Met in Crystal only in battles that always give the first item (BATTLETYPE_FORCEITEM in
+# maps/TinTowerRoof.asm, WhirlIslandLugiaChamber.asm and VermilionCity.asm; LoadEnemyMon in
+# engine/battle/core.asm).
+_FORCED_ITEM_POKEMON = {"HO_OH", "LUGIA", "SNORLAX"}
+# Yellow's catch-rate bytes where they differ from Red's (pokeyellow): Dragonair's and
+# Dragonite's base stats (data/pokemon/base_stats), Kadabra's TWISTEDSPOON_GSC written when
+# one joins the party or a box (engine/pokemon/add_mon.asm, engine/items/item_effects.asm).
+_YELLOW_CATCH_BYTES = {148: 27, 149: 9, 64: 0x60}
+# The starter Pikachu's byte is LIGHT_BALL_GSC, written by the Oak's Lab script.
+_YELLOW_STARTER = (25, 0xA3)
 
 
 def key(name):
@@ -79,6 +89,8 @@ def platinum_facts(entry, dex_of):
         "level_moves": sorted((level, move_key(m)) for level, m in entry["learnset"]["by_level"]),
         "machines": sorted(entry["learnset"]["by_tm"]),
         "offspring": dex_of[entry["offspring"]],
+        # (method constant, target) as the game's evolution table holds them
+        "evolutions": [(e[0], dex_of[e[-1]]) for e in entry["evolutions"]],
     }
 
 
@@ -104,11 +116,16 @@ class Pret:
         self.item_spellings = re.findall(r'^\s*li "([^"]*)"', names, re.M)   # item 1 first
         # dex -> (common item, rare item) of the wild Pokemon; "" for none
         self.gen2_wild_items = {}
+        # dex -> the item every wild one holds
+        self.gen2_forced_item = {}
         for path in (folder / "base_stats").glob("*.asm"):
             text = path.read_text(encoding="utf-8")
-            dex = int(re.search(r"^\s*db \w+ ; (\d+)$", text, re.M).group(1))
+            species, dex = re.search(r"^\s*db (\w+) ; (\d+)$", text, re.M).groups()
+            dex = int(dex)
             items = re.search(r"^\s*db (\w+), (\w+) ; items$", text, re.M).groups()
             self.gen2_wild_items[dex] = tuple(self._item(self.item_numbers[i]) for i in items)
+            if species in _FORCED_ITEM_POKEMON and self.gen2_wild_items[dex][0]:
+                self.gen2_forced_item[dex] = self.gen2_wild_items[dex][0]
 
     def _item(self, number):
         if number == 0:
@@ -133,3 +150,11 @@ class Pret:
             # a Pokemon moved into generation 2 holds the item its catch rate names
             rate = int(re.search(r"db (\d+) ; catch rate", text).group(1))
             self.trade_item[dex] = self._item(by_rate.get(rate, rate))
+        # dex -> the item of one moved from Yellow, where Red's differs
+        self.yellow_trade_item = {}
+        for dex, byte in _YELLOW_CATCH_BYTES.items():
+            item = self._item(by_rate.get(byte, byte))
+            if item != self.trade_item[dex]:
+                self.yellow_trade_item[dex] = item
+        dex, byte = _YELLOW_STARTER
+        self.yellow_trade_item[dex] = self._item(by_rate.get(byte, byte)) + " (starter)"
