@@ -22,6 +22,7 @@ constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
     "       faunary-text --move MOVE\n"
+    "       faunary-text --list | --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -48,7 +49,9 @@ constexpr const char* kUsage =
     "               balls in any case; a choice the dialog does not offer exits 3\n"
     "  --move MOVE  show the details of a move, by name (any case; spaces, hyphens\n"
     "               and apostrophes do not count: \"will o wisp\")\n"
+    "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
+    "  --version    show the program's version\n"
     "\n"
     "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab, 3 bad arguments,\n"
     "4 no Pokemon data found or the program could not start.\n";
@@ -60,6 +63,8 @@ struct Request {
   std::optional<std::string> move;
   bool all = false;
   bool help = false;
+  bool version = false;
+  bool list = false;
 };
 
 std::string Lowered(const std::string& text) {
@@ -75,6 +80,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       request.help = true;
+    } else if (arg == "--list") {
+      request.list = true;
+    } else if (arg == "--version") {
+      request.version = true;
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
@@ -130,6 +139,14 @@ bool PickPokemon(const std::string& id) {
   return false;
 }
 
+// "id name" per line, as the Pokemon list shows them; the shell's completion reads it.
+void PrintPokemonList(std::ostream& out) {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list) return;
+  for (const memtk::ComboEntry& entry : list->entries)
+    if (const std::string* id = PokemonIdOfItemData(entry.data)) out << *id << ' ' << entry.text << '\n';
+}
+
 std::string TypeName(int image) {
   const std::string& name = Data().tables.stdtypes.Row(image).text;
   return name.empty() ? "type " + std::to_string(image) : name;
@@ -159,6 +176,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     out << kUsage;
     return kExitOk;
   }
+  if (request.version) {
+    out << "faunary-text " << FAUNARY_VERSION << "\n";
+    return kExitOk;
+  }
   const std::optional<int> tab = TabByName(request.page);
   if (!tab) {
     err << "faunary-text: there is no tab \"" << request.page << "\" (see --help)\n";
@@ -184,6 +205,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     const int status = PrintMoveDetails(*request.move, out, err);
     PrintNewMessageBoxes(out, printed);
     return status;
+  }
+  if (request.list) {
+    PrintPokemonList(out);
+    return kExitOk;
   }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);

@@ -24,9 +24,9 @@ TABLE_FILES = ["types.xml", "movefx.xml", "contestfx.xml", "evolution.xml", "bre
 RECORD_FOLDER = "pokemon"
 
 
-def build(api_dir, md_dir, pret_dir, full):
+def build(api_dir, md_dir, pret_dir, full, fill_dir=None):
     """All files of a data set: {"data/...": text}, in archive order."""
-    api = ApiSource(api_dir)
+    api = ApiSource(api_dir, fill_dir)
     md = MdRedSource(md_dir)
     pret = Pret(pret_dir)
     groups = VersionGroups(api)
