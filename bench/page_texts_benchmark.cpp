@@ -3,9 +3,10 @@
 // encounter rows.
 #include <benchmark/benchmark.h>
 
-#include "pages/breeding.h"
-#include "pages/location_texts.h"
-#include "pages/move_texts.h"
+#include "texts/breeding.h"
+#include "texts/location_texts.h"
+#include "texts/move_texts.h"
+#include "app/startup.h"
 #include "records/dex_data.h"
 
 namespace {
@@ -18,7 +19,7 @@ std::string Named(const char* prefix, int n) {
 }
 
 void FillData() {
-  ResetData();
+  ResetProgramState();
   DexData& data = Data();
   for (int g = 0; g < 17; ++g) data.tables.breedgroups.Append({Named("g", g), Named("Group ", g)});
   for (int id = 1; id <= 493; ++id) {

@@ -1,7 +1,6 @@
 #include "calc/stat_formulas.h"
 
-#include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "records/report.h"
 
 // The games add the terms first and floor once, where the level's share is
 // taken (Red's CalcStat, Crystal's CalcMonStatC; FireRed's CALC_STAT,
@@ -30,7 +29,7 @@ std::int32_t CalcStatGen34(std::int32_t base, std::int32_t level, std::int32_t i
     case 1: return Narrow(s * 90 / 100);
     case 2: return Narrow(s * 110 / 100);
     default:
-      tk::ShowMessageBox(MainWindow(), "Invalid nature", "Huh?", MB_OK);
+      Report("Invalid nature", "Huh?");
       return 0;
   }
 }

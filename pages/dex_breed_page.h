@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 3, "Breeding": the current Pokemon's breeding groups, every Pokemon it
 // can breed with, and its egg moves, for the generation chosen in the combo
@@ -12,9 +12,5 @@ class DexBreedPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  tk::Window group_line_, partners_, egg_moves_, generation_;
 };

@@ -2,9 +2,9 @@
 #include <array>
 #include <cstdint>
 
-#include "pages/dex_entry_texts.h"
+#include "texts/dex_entry_texts.h"
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 2, "Pokedex Entries": the dex entry of each of fourteen versions,
 // oldest first; versions older than the Pokemon say "Not available".
@@ -12,9 +12,5 @@ class DexEntryPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  std::array<tk::Window, kDexEntryRows> rows_{};
 };

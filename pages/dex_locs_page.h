@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 11, "Locations": where the current Pokemon is met in the version
 // chosen in the version list (its own generation's versions and later ones).
@@ -12,12 +12,8 @@ class DexLocsPage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
 
   // Rebuilds the encounter list for the selected version.
   void FillLocationList();
-
- private:
-  tk::Window label_, versions_, encounters_;
 };

@@ -1,14 +1,13 @@
 #pragma once
-#include <string>
+#include <vector>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 0, "Main": the current Pokemon's facts on one screen of statics, the
 // gender bar, and the "&Evolution" button.
 class DexMainPage : public DexPage {
  public:
-  ~DexMainPage() override;
   void CreateControls() override;
   void Draw() override;
   void DestroyControls() override;
@@ -17,14 +16,9 @@ class DexMainPage : public DexPage {
  private:
   void DrawGenderBar(int gender);
   void DestroyGenderBar();
+  void AddBar(const char* name, int x, int width, int id, int bitmap_id);
 
-  tk::Window dexno_, name_, species_, type_, height_, weight_, gsc_wild_item_, trade_item_,
-      rs_wild_item_, frlg_wild_item_, dp_wild_item_, hp_, attack_, defense_, speed_, spec_attack_,
-      spec_defense_, rby_special_, gsc_shiny_, rse_shiny_, dpp_shiny_, stat_exp_, colour_,
-      habitat_, friend_area_, gen3_abilities_, gen4_abilities_, gender_, first_bar_, second_bar_;
-  tk::Bitmap first_bar_bitmap_, second_bar_bitmap_;
-  tk::Window evolution_button_, gender_difference_, recruit_rate_, body_size_, yellow_trade_item_;
+  // Made again on every Draw: one bar, or the male and the female part.
+  std::vector<tk::OwnedWindow> bars_;
+  std::vector<tk::OwnedBitmap> bar_bitmaps_;
 };
-
-// The gender ratio line of a gender code (sixteenths male, 17 genderless).
-std::string GenderRatioText(int gender);

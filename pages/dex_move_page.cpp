@@ -3,11 +3,13 @@
 #include <array>
 
 #include "pages/move_details.h"
-#include "pages/move_texts.h"
+#include "texts/move_texts.h"
 #include "records/pokemon_index.h"
-#include "shell/control_ids.h"
+#include "records/selection.h"
+#include "port/control_ids.h"
+#include "shell/page_controls.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 
@@ -28,41 +30,42 @@ constexpr std::array<Column, 9> kColumns{{
     {"DP lvl", 70},
 }};
 
+constexpr ControlLayout kList{WC_LISTVIEW, "crtrlsvmovid",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
+                                LVS_NOSORTHEADER,
+                            10, 10, 630, 530, kMoveListId};
+
 }  // namespace
 
 void DexMovePage::CreateControls() {
-  list_ = tk::CreateControl(WC_LISTVIEW, "crtrlsvmovid",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL |
-                                LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER,
-                            10, 10, 630, 530, MainWindow(), kMoveListId, AppInstance());
-  tk::SetControlFont(list_, SharedFont());
-  tk::ListViewSetSmallImages(list_, TypeIconList());
+  controls_.push_back(MakeControl(kList));
+  const tk::Window list = controls_.front();
+  tk::ListViewSetSmallImages(list, TypeIconList());
   for (int c = 0; c < static_cast<int>(kColumns.size()); ++c)
-    tk::ListViewInsertColumn(list_, c, kColumns[static_cast<std::size_t>(c)].width,
+    tk::ListViewInsertColumn(list, c, kColumns[static_cast<std::size_t>(c)].width,
                              kColumns[static_cast<std::size_t>(c)].title);
   Draw();
 }
 
 void DexMovePage::Draw() {
-  tk::ListViewDeleteAll(list_);
+  const tk::Window list = controls_.front();
+  tk::ListViewDeleteAll(list);
   const std::vector<ListRow> rows = LevelMoveRows(CurrentRecord());
   int n = 0;
   for (const ListRow& row : rows) {
-    const int position = tk::ListViewInsertItem(list_, n, row.text, row.image, row.data);
+    const int position = tk::ListViewInsertItem(list, n, row.text, row.image, row.data);
     ++n;
     if (position < 0) {
       tk::ShowMessageBox(MainWindow(), "Could not insert move item", "DrawPokemonBreedPage 2", MB_OK);
       continue;
     }
     for (std::size_t c = 0; c < row.cells.size(); ++c)
-      tk::ListViewSetItemText(list_, position, static_cast<int>(c) + 1, row.cells[c]);
+      tk::ListViewSetItemText(list, position, static_cast<int>(c) + 1, row.cells[c]);
   }
-  tk::ListViewRedrawItems(list_, 0, n - 1);
+  tk::ListViewRedrawItems(list, 0, n - 1);
 }
-
-void DexMovePage::DestroyControls() { tk::DestroyControl(list_); }
 
 int DexMovePage::OnCommand(int id, int code, std::intptr_t /*data*/) {
   if (id != kMoveListId || code != NM_DBLCLK) return 0;
-  return ShowSelectedMoveDetails(list_);
+  return ShowSelectedMoveDetails(controls_.front());
 }

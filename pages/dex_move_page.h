@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "shell/dex_page.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Tab 1, "Attacks": the moves the current Pokemon learns by level, one column
 // per game version; a double-click shows the move's details.
@@ -10,9 +10,5 @@ class DexMovePage : public DexPage {
  public:
   void CreateControls() override;
   void Draw() override;
-  void DestroyControls() override;
   int OnCommand(int id, int code, std::intptr_t data) override;
-
- private:
-  tk::Window list_;
 };

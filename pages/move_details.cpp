@@ -1,10 +1,10 @@
 #include "pages/move_details.h"
 
-#include "pages/move_texts.h"
+#include "texts/move_texts.h"
 #include "records/move.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/shell_state.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 
@@ -20,6 +20,8 @@ MoveDetailsState& DetailsState() {
 }
 
 }  // namespace
+
+void ResetMoveDetails() { DetailsState() = {}; }
 
 void ShowMoveDetails(int move_id) {
   if (move_id < 1) {

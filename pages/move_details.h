@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // The move details dialog (resource 320): every fact of one move. Opened by
 // the moves page, the breeding page and the machine pages.
@@ -17,3 +17,6 @@ std::intptr_t MoveDetailsDlgProc(tk::Window dialog, unsigned message, std::uintp
 // "Could not retrieve selected item" when no row is selected. Returns 1 when
 // nothing could be shown for want of a selection, else 0.
 int ShowSelectedMoveDetails(tk::Window list);
+
+// Forgets the move the dialog showed last.
+void ResetMoveDetails();

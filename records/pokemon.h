@@ -5,14 +5,7 @@
 #include <vector>
 
 #include "records/encounter.h"
-
-class XmlReader;
-
-struct Evolution {
-  std::int32_t evomethod = 0;  // a method id of the evolution table
-  std::int32_t evoparam = 0;   // a number, or a position in the method's params
-  std::string evolvesto;       // id of the Pokemon it evolves into
-};
+#include "records/evolutions.h"
 
 struct BreedMove {
   std::int32_t id = 0;
@@ -31,11 +24,6 @@ struct LevelMove {
   std::int32_t frlglvl = 0;
   std::int32_t xdlvl = 0;
   std::int32_t dplvl = 0;
-};
-
-struct Height {
-  std::int32_t ft = 0;
-  std::int32_t in = 0;
 };
 
 // Machine flag slots; slot 0 is never set.
@@ -124,7 +112,3 @@ struct DexPokemon {
 // Reads the record of `id` into the record store; a record already stored
 // for that id stays. False when no record could be read.
 bool LoadPokemon(const std::string& id);
-
-// Reads an `evolutions` list (cursor on the Pokemon element), decoding each
-// parameter against the evolution-method table.
-std::vector<Evolution> ReadEvolutions(XmlReader& reader);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "records/pokemon.h"
+#include "records/evolutions.h"
 
 inline constexpr std::int32_t kGenderNotGiven = -1;
 
@@ -44,9 +44,3 @@ bool IsPokemon(const std::string& id);
 std::string PokemonName(const std::string& id);
 // For an id the index lacks: "Request for invalid Pokemon" and an empty entry.
 const IndexEntry& IndexEntryOf(const std::string& id);
-
-// Makes `id` the current Pokemon and returns a copy of the current record;
-// when its record cannot be read the previous record stays current.
-DexPokemon SelectPokemon(const std::string& id);
-const std::string& CurrentId();
-const DexPokemon& CurrentRecord();

@@ -1,7 +1,7 @@
 #pragma once
 // The program's dialog layouts: one table that every backend builds its
 // modal dialogs from. Positions and sizes are in dialog units; styles use the
-// Win32 values of shell/win_constants.h. The texts are the template's own,
+// Win32 values of port/win_constants.h. The texts are the template's own,
 // most of which the dialog procedures replace when the dialog opens.
 #include <cstdint>
 #include <span>

@@ -1,8 +1,9 @@
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "shell/main_window.h"
+#include "port/dialog_ids.h"
+#include "port/win_constants.h"
 
 namespace {
-constexpr const char* kAboutText =
+constexpr const char* kAboutBoxText =
     "Faunary Offline Pokedex. Written by the Faunary developers in 2024 and 2025. For more information, read the "
     "readme.txt file that should have been included with this package.";
 }
@@ -10,7 +11,7 @@ constexpr const char* kAboutText =
 std::intptr_t AboutDlgProc(tk::Window dialog, unsigned message, std::uintptr_t wparam, std::intptr_t) {
   if (message == WM_INITDIALOG) {
     tk::SetDialogItemText(dialog, IDOK, "Ok");
-    tk::SetDialogItemText(dialog, 202, kAboutText);
+    tk::SetDialogItemText(dialog, kAboutText, kAboutBoxText);
     tk::SetControlText(dialog, "About Faunary");
     return TRUE;
   }

@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/xml_reader.h"
 #include "shell/config_writer.h"
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "shell/update_check.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr const char* kFirstRunText =

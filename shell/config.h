@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // The five settings kept in "faunary.cfgx".
 struct DexSettings {

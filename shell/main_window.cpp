@@ -1,13 +1,14 @@
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "resources/images.h"
 #include "shell/config.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/page_framework.h"
 #include "shell/page_routing.h"
 #include "shell/pokemon_list.h"
 #include "shell/shell_state.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "shell/main_window.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr std::uint32_t kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;

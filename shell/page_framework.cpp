@@ -10,7 +10,8 @@ PageFrameworkState& Pages() {
 void CreatePage(int index) {
   PageFrameworkState& pages = Pages();
   pages.current_index = index;
-  std::unique_ptr<DexPage> page = MakePage(index);
+  if (!pages.make_page) return;
+  std::unique_ptr<DexPage> page = pages.make_page(index);
   if (!page) return;
   pages.current = std::move(page);
   pages.current->CreateControls();

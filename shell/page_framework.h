@@ -6,11 +6,15 @@
 
 inline constexpr int kPageCount = 12;
 
-// The current page index (also set for an index that names no page) and the
-// page object, if any.
+// The page of a tab index, or null for an index that names no page.
+using PageMaker = std::unique_ptr<DexPage> (*)(int index);
+
+// The current page index (also set for an index that names no page), the
+// page object, if any, and the page table the program installed at start-up.
 struct PageFrameworkState {
   int current_index = 0;
   std::unique_ptr<DexPage> current;
+  PageMaker make_page = nullptr;
 };
 PageFrameworkState& Pages();
 
@@ -25,11 +29,6 @@ void DestroyPage();
 // OnCommand of the current page, or 0 when there is none.
 int ForwardToPage(int id, int code, std::intptr_t data);
 int CurrentPageIndex();
-
-// The page object of a tab index, or null for an index that names no page
-// (or whose page is not built into this program). Defined in
-// shell/page_table.cpp, one line per tab.
-std::unique_ptr<DexPage> MakePage(int index);
 
 // The tab texts in tab order; also the Options dialog's page list.
 const char* PageName(int index);

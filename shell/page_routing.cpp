@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/control_ids.h"
-#include "shell/win_constants.h"
+#include "port/control_ids.h"
+#include "port/win_constants.h"
 
 namespace {
 struct Route {

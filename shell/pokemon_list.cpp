@@ -1,7 +1,7 @@
 #include "shell/pokemon_list.h"
 
 #include "records/pokemon_index.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 int FillPokemonList(tk::Window combo, const std::string& wanted_id) {
   int wanted = -1;

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // Fills a combo box from the Pokemon index in its own order: the name as
 // text, the address of the index's id string as item data. Returns the

@@ -1,7 +1,7 @@
 #pragma once
 #include <atomic>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 // The shell's process-wide handles. The main window handle is written once by
 // the window thread and read by the update-check thread, so it is atomic.

@@ -8,7 +8,7 @@
 
 #include "shell/net_socket.h"
 #include "shell/shell_state.h"
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 #include "shell/update_notices.h"
 #include "shell/update_reply.h"
 #include "shell/update_server.h"

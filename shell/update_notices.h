@@ -3,7 +3,7 @@
 #include <string>
 
 #include "shell/reply_scan.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 // Every message the update check can show. Types are message-box type bits:
 // OK alone for the good news, OK with the warning icon for every problem.

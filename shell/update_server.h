@@ -26,6 +26,6 @@ const char* UpdateSiteAddress();
 // One complete exchange with the given server, on the calling thread.
 void RunUpdateCheck(const UpdateServer& server);
 
-// Tests only: makes CheckForUpdate ask another server (nothing restores the
-// shipped one). Set before the check starts; users have no way to reach it.
+// Tests only: makes CheckForUpdate ask another server (ResetProgramState
+// restores the shipped one). Set before the check starts; users have no way to reach it.
 void RedirectUpdateCheckForTests(std::optional<UpdateServer> server);

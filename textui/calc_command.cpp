@@ -4,8 +4,8 @@
 #include <array>
 
 #include "backends/memory/memory_screen.h"
-#include "calc/calculator_controls.h"
-#include "shell/control_ids.h"
+#include "pages/calculator_controls.h"
+#include "port/control_ids.h"
 #include "textui/screen_text.h"
 #include "textui/text_front_end.h"
 

@@ -7,8 +7,8 @@
 #include "pages/move_details.h"
 #include "records/dex_data.h"
 #include "resources/dialog_templates.h"
-#include "shell/control_ids.h"
-#include "shell/win_constants.h"
+#include "port/control_ids.h"
+#include "port/win_constants.h"
 #include "textui/screen_text.h"
 #include "textui/text_front_end.h"
 

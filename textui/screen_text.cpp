@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

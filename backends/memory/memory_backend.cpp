@@ -13,8 +13,8 @@
 #include "backends/memory/memory_screen.h"
 #include "resources/dialog_templates.h"
 #include "resources/images.h"
-#include "shell/toolkit.h"
-#include "shell/win_constants.h"
+#include "port/toolkit.h"
+#include "port/win_constants.h"
 
 namespace memtk {
 namespace {
@@ -64,8 +64,10 @@ struct State {
   std::vector<std::string> failing_names;
 };
 
+// Never destroyed: a page still open when the process exits destroys its
+// controls from a static destructor, which must find the screen alive.
 State& S() {
-  static State state;
+  static State& state = *new State;
   return state;
 }
 

@@ -3,7 +3,7 @@
 // dialog and message box, as a data structure) and the user's hands (pick a
 // list entry, click a button, select a tab, double-click a row, script the
 // next modal dialog, close the window). Tests and the text front end use it;
-// the program itself only sees shell/toolkit.h.
+// the program itself only sees port/toolkit.h.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 namespace memtk {
 

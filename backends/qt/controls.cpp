@@ -16,7 +16,7 @@
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
 #include "backends/qt/static_text.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace qttk {
 namespace {

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "records/report.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 namespace qttk {
 

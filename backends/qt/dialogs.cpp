@@ -13,7 +13,7 @@
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
 #include "resources/dialog_templates.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace qttk {
 namespace {

@@ -2,7 +2,7 @@
 // Bitmaps and image lists: the program's images of resources/ as pixmaps.
 #include <QPixmap>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 namespace qttk {
 

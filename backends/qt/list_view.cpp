@@ -6,7 +6,7 @@
 #include "backends/qt/controls.h"
 #include "backends/qt/graphics.h"
 #include "backends/qt/qt_nodes.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace qttk {
 namespace {

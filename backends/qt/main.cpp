@@ -9,8 +9,8 @@
 #include "backends/qt/data_preload.h"
 #include "backends/qt/qt_application.h"
 #include "shell/native_locations.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 namespace {
 constexpr const char* kUsage =

@@ -6,7 +6,7 @@
 #include <QThread>
 
 #include "backends/qt/qt_nodes.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // widget style, the font every control is given, the module instance.
 #include <QFont>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 class QApplication;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "backends/win32/cp1252.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace qttk {
 namespace {

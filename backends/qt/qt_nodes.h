@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 namespace qttk {
 

@@ -1,7 +1,7 @@
 #include <system_error>
 #include <thread>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 namespace tk {
 

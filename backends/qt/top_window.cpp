@@ -12,7 +12,7 @@
 #include "backends/qt/graphics.h"
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace qttk {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "backends/win32/cp1252.h"
-#include "shell/win_constants.h"
+#include "port/win_constants.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "backends/win32/bitmap_files.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/toolkit.h"
+#include "port/toolkit.h"
 
 namespace win32tk {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/calculator_controls.h"  // the Calculations page's buttons
+#include "pages/calculator_controls.h"  // the Calculations page's buttons
 #include "support/faunary_fixture.h"
 
 // The program on the calculators' data set, started with a Pokemon chosen

@@ -53,10 +53,10 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
     app.PickPokemon(mon.name);
     for (const bool gen34 : {false, true})
       app.Calculate(gen34 ? kStatsGen34Button : kStatsGen12Button, [&](memtk::Dialog& d) {
-        EXPECT_EQ(d.Text(240), std::string(mon.name) + (gen34 ? " stat calculator" : " Stat Calculator"));
-        EXPECT_EQ(d.Text(246) + d.Text(248), gen34 ? "IV:EV:" : "DV: Stat Exp Level: ");
+        EXPECT_EQ(d.Text(kStatsHeading), std::string(mon.name) + (gen34 ? " stat calculator" : " Stat Calculator"));
+        EXPECT_EQ(d.Text(kStatsValueLabel) + d.Text(kStatsEffortLabel), gen34 ? "IV:EV:" : "DV: Stat Exp Level: ");
         if (gen34) {
-          EXPECT_EQ(d.Text(251), "Nature:");
+          EXPECT_EQ(d.Text(kStatsNatureLabel), "Nature:");
         }
         for (int k = 0; k < 6; ++k)
           for (int round = 0; round < 8; ++round) {
@@ -64,15 +64,15 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
             const int level = round == 0 ? 99 : 1 + model::Pick(random, 100);
             const int value = model::Pick(random, gen34 ? 32 : 16), personality = model::Pick(random, 3);
             const int effort = round == 0 ? (gen34 ? 255 : 63) : model::Pick(random, gen34 ? 256 : 64);
-            d.Select(242, kStatNames[k]);
-            d.Select(245, std::to_string(level));
-            d.Select(247, std::to_string(value));
-            d.Select(249, std::to_string(effort));
-            if (gen34) d.Select(252, natures[personality]);
-            d.Click(243);
+            d.Select(kStatsStatList, kStatNames[k]);
+            d.Select(kStatsLevelList, std::to_string(level));
+            d.Select(kStatsValueList, std::to_string(value));
+            d.Select(kStatsEffortList, std::to_string(effort));
+            if (gen34) d.Select(kStatsNatureList, natures[personality]);
+            d.Click(kStatsCalculate);
             const int stat = gen34 ? model::StatGen34(mon.stats[k], level, value, effort, k == 0, personality)
                                    : model::StatGen12(mon.stats[k], level, value, effort, k == 0);
-            ASSERT_EQ(d.Text(250), "Stat: " + std::to_string(stat))
+            ASSERT_EQ(d.Text(kStatsResult), "Stat: " + std::to_string(stat))
                 << mon.name << " " << kStatNames[k] << " " << level << " " << value << " " << effort << " "
                 << personality << " " << gen34;
           }
@@ -87,8 +87,8 @@ TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
   for (const model::Mon& mon : model::kMons) {
     app.PickPokemon(mon.name);
     app.Calculate(kCatchButton, [&](memtk::Dialog& d) {
-      EXPECT_EQ(d.Text(260), std::string(mon.name) + " Catch Chance");
-      EXPECT_EQ(d.SelectedText(266), "Normal");
+      EXPECT_EQ(d.Text(kCatchHeading), std::string(mon.name) + " Catch Chance");
+      EXPECT_EQ(d.SelectedText(kCatchStatusList), "Normal");
       // Every level with every HP entry, the ball and status turning with them.
       for (int level = 1; level <= 100; ++level)
         for (int percent = 1; percent <= 100; ++percent) {
@@ -99,12 +99,12 @@ TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
           const model::CatchCase c{level,    maximum,        std::max(percent * maximum / 100, 1),
                                    kStatusTenths[status], mon.rate, mon.stats[3], mon.heavy, mon.type1,
                                    mon.type2, mon.gender, std::atoi(mon.id)};
-          d.Select(261, std::to_string(level));
-          d.Select(264, std::to_string(percent) + "%");
-          d.Select(266, kStatuses[status]);
-          d.Select(268, ball);
-          d.Click(270);
-          ASSERT_EQ(d.Text(269), model::CatchText(ball, c)) << mon.name << " " << ball << " " << kStatuses[status]
+          d.Select(kCatchLevelList, std::to_string(level));
+          d.Select(kCatchHpList, std::to_string(percent) + "%");
+          d.Select(kCatchStatusList, kStatuses[status]);
+          d.Select(kCatchBallList, ball);
+          d.Click(kCatchCalculate);
+          ASSERT_EQ(d.Text(kCatchResult), model::CatchText(ball, c)) << mon.name << " " << ball << " " << kStatuses[status]
                                                            << " level " << level << " " << percent << "%";
         }
     });
@@ -118,24 +118,24 @@ TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
   for (const model::Mon& mon : model::kMons) {
     app.PickPokemon(mon.name);
     app.Calculate(kExpGainedButton, [&](memtk::Dialog& d) {
-      EXPECT_EQ(d.Text(281), std::string("Experience gained by defeating ") + mon.name);
-      EXPECT_EQ(d.Text(285), "Experience Gained: ");
+      EXPECT_EQ(d.Text(kGainedHeading), std::string("Experience gained by defeating ") + mon.name);
+      EXPECT_EQ(d.Text(kGainedResult), "Experience Gained: ");
       for (const bool trainer : {false, true}) {
-        if (trainer) d.Click(284);
+        if (trainer) d.Click(kGainedTrainerBattle);
         for (int level = 1; level <= 100; ++level) {
-          d.Select(283, std::to_string(level));
-          d.Click(280);
+          d.Select(kGainedLevelList, std::to_string(level));
+          d.Click(kGainedCalculate);
           const int gained = model::ExpGained(mon.yield, level, trainer);
-          ASSERT_EQ(d.Text(285), "Experience gained: " + std::to_string(gained)) << mon.name << " " << level;
+          ASSERT_EQ(d.Text(kGainedResult), "Experience gained: " + std::to_string(gained)) << mon.name << " " << level;
         }
       }
     });
     if (mon.growth == 0) continue;
     app.Calculate(kExpNeededButton, [&](memtk::Dialog& d) {
       for (int level = 2; level <= 100; ++level) {
-        d.Select(292, std::to_string(level));
-        d.Click(294);
-        ASSERT_EQ(d.Text(293), "Experience needed: " + std::to_string(model::Experience(mon.growth, level)))
+        d.Select(kNeededLevelList, std::to_string(level));
+        d.Click(kNeededCalculate);
+        ASSERT_EQ(d.Text(kNeededResult), "Experience needed: " + std::to_string(model::Experience(mon.growth, level)))
             << mon.name << " " << level;
       }
     });

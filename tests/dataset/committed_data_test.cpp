@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "records/dex_data.h"
+#include "records/selection.h"
 #include "support/report_capture.h"
 #include "support/temp_workdir.h"
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/startup.h"
 #include "records/report.h"
 #include "support/temp_workdir.h"
 
@@ -19,6 +20,11 @@ void EnterFuzzWorkdir(const std::string& fixture) {
   const bool committed = fixture == "committed";
   dir = std::make_unique<TempWorkdir>(committed ? "" : fixture);
   if (committed) fs::copy(fs::path(FAUNARY_REPO_DIR) / "data", "data", fs::copy_options::recursive);
+  StartAfresh();
+}
+
+void StartAfresh() {
+  ResetProgramState();
   SetReportHook([](const std::string&, const std::string&, unsigned) {});
 }
 

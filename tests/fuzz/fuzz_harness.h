@@ -9,6 +9,8 @@
 // Enters a fresh working directory holding a copy of tests/fixtures/<fixture>,
 // or of the committed data/ for "committed"; only the first call does anything.
 void EnterFuzzWorkdir(const std::string& fixture);
+// The program as a process that has just started, with reports that go nowhere.
+void StartAfresh();
 // Writes a file below the working directory, making folders.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);

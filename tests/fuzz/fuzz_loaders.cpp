@@ -14,6 +14,7 @@
 #include "records/move.h"
 #include "records/pokemon.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/tables.h"
 #include "records/xml_nesting.h"
 
@@ -78,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckNestingCount(text);
 
   WriteFile(file, text);
-  ResetData();
+  StartAfresh();
   LoadTables();
   LoadIndex();
   LoadMoves();

@@ -4,10 +4,10 @@
 #include "backends/memory/memory_screen.h"
 #include "fuzz/fuzz_harness.h"
 #include "records/dex_data.h"
-#include "shell/control_ids.h"
+#include "port/control_ids.h"
 #include "shell/page_framework.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The in-memory screen keeps every control ever made, so start afresh now and then.
   static int runs = 0;
   if (runs++ % 64 == 0) {
-    ResetProgramState();
+    StartAfresh();
     memtk::Reset();
     FUZZ_CHECK(StartFaunary(tk::Instance{1}, SW_SHOWDEFAULT));
   }

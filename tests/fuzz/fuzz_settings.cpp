@@ -3,6 +3,7 @@
 #include "backends/memory/memory_screen.h"
 #include "fuzz/fuzz_harness.h"
 #include "records/pokemon_index.h"
+#include "records/selection.h"
 #include "records/tables.h"
 #include "shell/config.h"
 #include "shell/page_framework.h"
@@ -17,7 +18,9 @@ bool Same(const DexSettings& a, const DexSettings& b) {
 // LoadConfig as start-up runs it: the start Pokemon is selected and the
 // start page becomes the current one.
 void LoadAsAtStart() {
-  ResetSettings();
+  StartAfresh();
+  LoadTables();
+  LoadIndex();
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
   Pages().current_index = Settings().pageloadpick;
@@ -27,12 +30,6 @@ void LoadAsAtStart() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   EnterFuzzWorkdir("shell");
-  static const bool loaded = [] {
-    LoadTables();
-    LoadIndex();
-    return true;
-  }();
-  FUZZ_CHECK(loaded);
   memtk::Reset();  // forgets message boxes and the update threads asked for (never run)
 
   WriteFile("faunary.cfgx", AsString(data, size));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pages/breeding.h"
+#include "texts/breeding.h"
 
 namespace {
 

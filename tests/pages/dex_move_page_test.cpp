@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_view.h"
+#include "port/dialog_ids.h"
 
 namespace {
 
@@ -13,14 +14,17 @@ TEST(MovePage, EachRowOpensItsMove) {
   OpenPage(app, "Attacks");
   const std::pair<int, std::vector<std::pair<int, std::string>>> cases[] = {
       {5,
-       {{0, "Giga Drain"}, {321, "Giga Drain"}, {322, "Type: Grass"}, {323, "Attack Type: Special"},
-        {324, "Power: 60"}, {325, "PP: 5"}, {326, "Accuracy: 100%"}, {327, "Number affected: 1"},
-        {328, "Effect accuracy: 10%"}, {329, "Fixture effect: drains half."}, {330, "Contest Type: Smart"},
-        {331, "Appeal: 2"}, {332, "Jam: 0"}, {333, "Fixture contest: jams the others."},
-        {334, "Super Contest Appeal: 2"}, {335, "Fixture contest: jams the others."}, {1, "Done"}}},
-      {4, {{0, "Razor Leaf"}, {326, "Accuracy: 90%"}, {328, "Effect accuracy: 0%"}, {329, "Plain damage."}}},
-      {0, {{0, "Tackle"}, {326, "Accuracy: 95%"}}},
-      {2, {{0, "PoisonPowder"}, {326, "Accuracy: 75%"}, {328, "Effect accuracy: 30%"}}}};
+       {{0, "Giga Drain"}, {kMoveName, "Giga Drain"}, {kMoveType, "Type: Grass"},
+        {kMoveAttackType, "Attack Type: Special"}, {kMovePower, "Power: 60"}, {kMovePp, "PP: 5"},
+        {kMoveAccuracy, "Accuracy: 100%"}, {kMoveAffected, "Number affected: 1"},
+        {kMoveEffectChance, "Effect accuracy: 10%"}, {kMoveEffect, "Fixture effect: drains half."},
+        {kMoveContestType, "Contest Type: Smart"}, {kMoveAppeal, "Appeal: 2"}, {kMoveJam, "Jam: 0"},
+        {kMoveContestEffect, "Fixture contest: jams the others."}, {kMoveSuperAppeal, "Super Contest Appeal: 2"},
+        {kMoveSuperEffect, "Fixture contest: jams the others."}, {1, "Done"}}},
+      {4, {{0, "Razor Leaf"}, {kMoveAccuracy, "Accuracy: 90%"}, {kMoveEffectChance, "Effect accuracy: 0%"},
+           {kMoveEffect, "Plain damage."}}},
+      {0, {{0, "Tackle"}, {kMoveAccuracy, "Accuracy: 95%"}}},
+      {2, {{0, "PoisonPowder"}, {kMoveAccuracy, "Accuracy: 75%"}, {kMoveEffectChance, "Effect accuracy: 30%"}}}};
   for (const auto& [row, texts] : cases) {
     const auto& expected = texts;  // Clang 14 lets no lambda capture a structured binding
     std::vector<std::pair<int, std::string>> shown;

@@ -6,10 +6,25 @@
 #include <vector>
 
 #include "calc/calc_model.h"
-
+#include "records/pokemon_index.h"
+#include "records/selection.h"
+#include "records/tables.h"
 #include "support/faunary_fixture.h"
+#include "support/temp_workdir.h"
+#include "texts/main_texts.h"
 
 namespace {
+// The Main page's lines of Pokemon P1, P2, ... of a hand-made data/pokemon.xml, without a window.
+std::vector<MainLines> LinesOf(const std::string& pokemon_xml, std::size_t count) {
+  TempWorkdir dir{"shell"};
+  dir.Write("data/pokemon.xml", "<pokedex>\n" + pokemon_xml + "</pokedex>\n");
+  LoadTables();
+  LoadIndex();
+  std::vector<MainLines> lines;
+  for (std::size_t k = 1; k <= count; ++k) lines.push_back(MainPageLines(SelectPokemon(std::to_string(k))));
+  return lines;
+}
+
 // The lines that follow a rule: the games and orders of the Pokemon's generation
 // and later only (a regional number of 0 is no place in that dex), and the special
 // values of the numbers.
@@ -51,41 +66,34 @@ TEST(MainPage, EachGenerationShowsOnlyTheGamesSinceIt) {
 
 // The Sinnoh number shows only up to 151; the trade items of Red/Blue and Yellow come from
 // their own elements, and so do the abilities of generation 4.
-TEST(MainPage, HandMadeRecords) {
-  FaunaryFixture app{"shell"};
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"<sinnohdex>151</sinnohdex><fromgeneration>4</fromgeneration>", "crtrdexnoid",
+TEST(MainLines, HandMadeRecords) {
+  const std::tuple<const char*, std::string MainLines::*, const char*> cases[] = {
+      {"<sinnohdex>151</sinnohdex><fromgeneration>4</fromgeneration>", &MainLines::dex_numbers,
        "National Order 0 / Sinnoh Order 151"},
-      {"<sinnohdex>152</sinnohdex><fromgeneration>4</fromgeneration><dexno>7</dexno>", "crtrdexnoid",
+      {"<sinnohdex>152</sinnohdex><fromgeneration>4</fromgeneration><dexno>7</dexno>", &MainLines::dex_numbers,
        "National Order 7"},
       {"<johtodex>0</johtodex><hoenndex>3</hoenndex><sinnohdex>0</sinnohdex><fromgeneration>1</fromgeneration>",
-       "crtrdexnoid", "National Order 0 / Hoenn Order 3"},
-      {"<wilditem100>Berry</wilditem100><fromgeneration>3</fromgeneration>", "crtrwilditemwnd", ""},
-      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", "crtrtradeitemwnd", "Trade Item: Berry"},
-      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", "crtrytradeitemwnd", ""},
+       &MainLines::dex_numbers, "National Order 0 / Hoenn Order 3"},
+      {"<wilditem100>Berry</wilditem100><fromgeneration>3</fromgeneration>", &MainLines::gsc_wild_item, ""},
+      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", &MainLines::trade_item, "Trade Item: Berry"},
+      {"<tradeitem>Berry</tradeitem><fromgeneration>1</fromgeneration>", &MainLines::yellow_trade_item, ""},
       {"<tradeitem>Berry</tradeitem><ytradeitem>TwistedSpoon</ytradeitem><fromgeneration>1</fromgeneration>",
-       "crtrytradeitemwnd", "Yellow Trade Item: TwistedSpoon"},
-      {"<ytradeitem>Protein</ytradeitem><fromgeneration>2</fromgeneration>", "crtrytradeitemwnd", ""},
+       &MainLines::yellow_trade_item, "Yellow Trade Item: TwistedSpoon"},
+      {"<ytradeitem>Protein</ytradeitem><fromgeneration>2</fromgeneration>", &MainLines::yellow_trade_item, ""},
       {"<gen3ability2>Sturdy</gen3ability2><gen4ability1>Sturdy</gen4ability1><gen4ability2>Magnet Pull</gen4ability2>"
        "<fromgeneration>3</fromgeneration>",
-       "crtrdpabilitieswnd", "Ability: Sturdy: no one-hit knock-out\nor Magnet Pull: holds Steel foes"}};
-  std::string xml = "<pokedex>\n";
-  for (std::size_t k = 0; k < std::size(cases); ++k) {
-    const std::string id(1, static_cast<char>('1' + k));
-    xml.append("<pokemon id=\"").append(id).append("\"><name>P").append(id).append("</name>");
-    xml.append(std::get<0>(cases[k])).append("</pokemon>\n");
-  }
-  app.Dir().Write("data/pokemon.xml", xml + "</pokedex>\n");
-  app.StartOn("1");
-  for (std::size_t k = 0; k < std::size(cases); ++k) {
-    app.PickPokemon(std::string("P").append(1, static_cast<char>('1' + k)));
-    EXPECT_EQ(app.TextOf(std::get<1>(cases[k])), std::get<2>(cases[k])) << std::get<0>(cases[k]);
-  }
+       &MainLines::gen4_abilities, "Ability: Sturdy: no one-hit knock-out\nor Magnet Pull: holds Steel foes"}};
+  std::string xml;
+  for (std::size_t k = 0; k < std::size(cases); ++k)
+    xml.append("<pokemon id=\"" + std::to_string(k + 1) + "\">").append(std::get<0>(cases[k])).append("</pokemon>\n");
+  const std::vector<MainLines> lines = LinesOf(xml, std::size(cases));
+  for (std::size_t k = 0; k < std::size(cases); ++k)
+    EXPECT_EQ(lines[k].*std::get<1>(cases[k]), std::get<2>(cases[k])) << std::get<0>(cases[k]);
 }
 
 // The GSC wild item line for every way of filling the item elements, against the
 // chances of the roll a wild Pokemon's item comes from.
-TEST(MainPage, GscWildItemsShowTheChancesOfCrystalsRoll) {
+TEST(MainLines, GscWildItemsShowTheChancesOfCrystalsRoll) {
   // Crystal's LoadEnemyMon: no item below 75 percent + 1 (192 of 256), then Item2 below 8 percent (20 of 256);
   // a forced-item battle (Ho-Oh, Lugia, Snorlax) always gives Item1.
   const auto percent = [](int item1_share, int item2_share) {
@@ -97,15 +105,13 @@ TEST(MainPage, GscWildItemsShowTheChancesOfCrystalsRoll) {
     return std::string("GSC Wild Item (").append(chance).append("): ").append(item);
   };
   const std::string items[] = {"", "Berry", "Gold Berry"};
-  FaunaryFixture app{"shell"};
-  std::string xml = "<pokedex>\n";
+  std::string xml;
   std::vector<std::string> expected;  // the line of Pokemon P1, P2, ...
   for (const std::string forced : {"", "Sacred Ash"})
     for (const std::string& a : items)
       for (const std::string& b : items) {
         const std::string id = std::to_string(expected.size() + 1);
-        xml.append("<pokemon id=\"").append(id).append("\"><name>P").append(id).append("</name>");
-        xml.append("<fromgeneration>2</fromgeneration><wilditem100>").append(forced).append("</wilditem100>");
+        xml.append("<pokemon id=\"").append(id).append("\"><fromgeneration>2</fromgeneration><wilditem100>").append(forced).append("</wilditem100>");
         xml.append("<wilditem25>").append(a).append("</wilditem25><wilditem8>").append(b).append("</wilditem8>");
         xml.append("</pokemon>\n");
         std::string text;
@@ -116,12 +122,8 @@ TEST(MainPage, GscWildItemsShowTheChancesOfCrystalsRoll) {
         else if (!b.empty()) text = line(percent(0, 1), b);
         expected.push_back(text);
       }
-  app.Dir().Write("data/pokemon.xml", xml.append("</pokedex>\n"));
-  app.StartOn("1");
-  for (std::size_t k = 0; k < expected.size(); ++k) {
-    app.PickPokemon(std::string("P").append(std::to_string(k + 1)));
-    EXPECT_EQ(app.TextOf("crtrwilditemwnd"), expected[k]) << k + 1;
-  }
+  const std::vector<MainLines> lines = LinesOf(xml, expected.size());
+  for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(lines[k].gsc_wild_item, expected[k]) << k + 1;
   // What a player counts over many battles: about one in four holds Berry when both slots hold it.
   EXPECT_EQ(percent(1, 1), "25%");
   EXPECT_EQ(percent(1, 0), "23%");

@@ -31,8 +31,8 @@
 #include "backends/qt/qt_nodes.h"
 #include "backends/qt/static_text.h"
 #include "session_interpreter.h"
-#include "shell/startup.h"
-#include "shell/win_constants.h"
+#include "app/startup.h"
+#include "port/win_constants.h"
 #include "text_fit.h"
 
 namespace {

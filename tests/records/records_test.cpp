@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "records/dex_data.h"
+#include "records/selection.h"
 #include "support/report_capture.h"
 #include "support/temp_workdir.h"
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "port/dialog_ids.h"
 #include "shell/config.h"
 #include "shell/page_framework.h"
 #include "support/faunary_fixture.h"
@@ -96,7 +97,9 @@ TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
     return std::make_tuple(s.crtronload, s.crtrloadpick, s.pageonload, s.pageloadpick, s.autoupdate);
   };
   const auto checked = [](const memtk::Dialog& d) {
-    return std::vector<bool>{d.IsChecked(301), d.IsChecked(302), d.IsChecked(305), d.IsChecked(306), d.IsChecked(311)};
+    return std::vector<bool>{d.IsChecked(kOptionsLastPokemon), d.IsChecked(kOptionsFixedPokemon),
+                             d.IsChecked(kOptionsLastPage), d.IsChecked(kOptionsFixedPage),
+                             d.IsChecked(kOptionsUpdateChecks)};
   };
   const auto open = [&](memtk::DialogScript script) {
     app.OnNextDialog(std::move(script));
@@ -104,24 +107,31 @@ TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
     EXPECT_EQ(memtk::DialogsRun().back().owner, memtk::TopWindow());
     return memtk::DialogsRun().back().result;
   };
-  EXPECT_EQ(open([](memtk::Dialog& d) { d.Click(302); d.Click(311); d.Click(IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(open([](memtk::Dialog& d) {
+              d.Click(kOptionsFixedPokemon);
+              d.Click(kOptionsUpdateChecks);
+              d.Click(IDCANCEL);
+            }),
+            IDCANCEL);
   EXPECT_EQ(stored(), std::make_tuple(1, std::string("152"), 2, 5LL, true));
   EXPECT_EQ(open([&](memtk::Dialog& d) {
               EXPECT_EQ(d.Title(), "Options");
-              EXPECT_EQ(d.Text(300), "Pok\xE9mon upon load");
-              EXPECT_EQ(d.Entries(303).size(), 15u);
-              EXPECT_EQ(d.Entries(307).back(), "Locations");
-              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Chikorita|Calculations");
+              EXPECT_EQ(d.Text(kOptionsPokemonGroup), "Pok\xE9mon upon load");
+              EXPECT_EQ(d.Entries(kOptionsPokemonChoice).size(), 15u);
+              EXPECT_EQ(d.Entries(kOptionsPageChoice).back(), "Locations");
+              EXPECT_EQ(d.SelectedText(kOptionsPokemonChoice) + "|" + d.SelectedText(kOptionsPageChoice),
+                        "Chikorita|Calculations");
               EXPECT_EQ(checked(d), (std::vector<bool>{true, false, false, true, true}));
-              d.Click(308);
+              d.Click(kOptionsReset);
               EXPECT_FALSE(d.Ended());
               EXPECT_EQ(Settings().crtronload, 1) << "nothing stored yet";
               EXPECT_EQ(checked(d), (std::vector<bool>{true, false, true, false, false}));
-              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Bulbasaur|Main");
-              d.Click(302);
-              d.Select(303, "Magnemite");
-              d.Select(307, "Locations");
-              EXPECT_FALSE(d.IsChecked(301)) << "radio buttons of one group exclude each other";
+              EXPECT_EQ(d.SelectedText(kOptionsPokemonChoice) + "|" + d.SelectedText(kOptionsPageChoice),
+                        "Bulbasaur|Main");
+              d.Click(kOptionsFixedPokemon);
+              d.Select(kOptionsPokemonChoice, "Magnemite");
+              d.Select(kOptionsPageChoice, "Locations");
+              EXPECT_FALSE(d.IsChecked(kOptionsLastPokemon)) << "radio buttons of one group exclude each other";
               d.Click(IDOK);
             }),
             IDOK);

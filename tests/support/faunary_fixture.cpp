@@ -2,28 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "records/dex_data.h"
-#include "records/report.h"
 #include "shell/config.h"
-#include "shell/page_framework.h"
-#include "shell/shell_state.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 namespace {
 constexpr tk::Instance kInstance{0x400000};
-
-// Every subsystem back to the state of a process that has just started.
-void ResetProgram() {
-  memtk::Reset();
-  ResetProgramState();
-}
 }  // namespace
 
-FaunaryFixture::FaunaryFixture(const std::string& fixture) : dir_(fixture) { ResetProgram(); }
+FaunaryFixture::FaunaryFixture(const std::string& fixture) : dir_(fixture) {}
 
 FaunaryFixture::~FaunaryFixture() {
   if (memtk::TopWindow()) memtk::CloseWindow();
-  ResetProgram();
 }
 
 std::string FaunaryFixture::ConfigXml(int crtronload, const std::string& crtrloadpick, int pageonload,

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "backends/memory/memory_screen.h"
-#include "shell/control_ids.h"
-#include "shell/win_constants.h"
+#include "port/control_ids.h"
+#include "port/win_constants.h"
+#include "support/program_reset.h"
 #include "support/temp_workdir.h"
 
 class FaunaryFixture {
@@ -60,5 +61,6 @@ class FaunaryFixture {
   void ClearMessageBoxes() { memtk::ClearMessageBoxes(); }
 
  private:
+  ProgramReset reset_;
   TempWorkdir dir_;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "records/report.h"
+#include "support/program_reset.h"
 
 struct Reported {
   std::string text;
@@ -13,12 +14,11 @@ struct Reported {
 };
 std::ostream& operator<<(std::ostream& out, const Reported& r);
 
-// Captures every message the data layer reports while it lives, and starts
-// the data layer from a clean state.
+// Captures every message the data layer reports while it lives, in a program
+// started afresh (and reset again when it goes).
 class ReportCapture {
  public:
   ReportCapture();
-  ~ReportCapture();
   ReportCapture(const ReportCapture&) = delete;
   ReportCapture& operator=(const ReportCapture&) = delete;
 
@@ -27,6 +27,6 @@ class ReportCapture {
   void clear() { reports_.clear(); }
 
  private:
+  ProgramReset reset_;
   std::vector<Reported> reports_;
-  ReportHook previous_;
 };

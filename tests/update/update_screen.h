@@ -6,6 +6,7 @@
 #include "backends/memory/memory_screen.h"
 #include "shell/shell_state.h"
 #include "shell/update_server.h"
+#include "support/program_reset.h"
 #include "support/report_capture.h"
 
 // The exact request every update check sends.
@@ -23,8 +24,6 @@ inline UpdateServer Local(std::uint16_t port, std::chrono::milliseconds timeout 
 // message boxes shown on it as (text, title, type).
 class UpdateScreen {
  public:
-  UpdateScreen() { Clean(); }
-  ~UpdateScreen() { Clean(); }
 
   std::vector<Reported> all() const {
     std::vector<Reported> shown;
@@ -33,9 +32,5 @@ class UpdateScreen {
   }
 
  private:
-  static void Clean() {
-    memtk::Reset();
-    ResetShell();
-    RedirectUpdateCheckForTests(std::nullopt);
-  }
+  ProgramReset reset_;
 };

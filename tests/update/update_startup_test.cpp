@@ -34,7 +34,6 @@ TEST(UpdateAtStartup, TheStartedCheckAsksTheServerAndTellsTheUser) {
   EXPECT_EQ(memtk::StartedThreadCount(), 1u);
   EXPECT_TRUE(app.MessageBoxes().empty());
   memtk::RunStartedThreads();
-  RedirectUpdateCheckForTests(std::nullopt);
   EXPECT_EQ(server.Received(), kRequest);
   ASSERT_EQ(app.MessageBoxes().size(), 1u);
   const memtk::MessageBoxShown& box = app.MessageBoxes()[0];

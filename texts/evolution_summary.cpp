@@ -1,0 +1,48 @@
+#include "texts/evolution_summary.h"
+
+#include "records/pokemon_index.h"
+#include "records/tables.h"
+
+namespace {
+std::string ReplaceFirst(std::string text, std::string_view placeholder, const std::string& value) {
+  const auto at = text.find(placeholder);
+  if (at != std::string::npos) text.replace(at, placeholder.size(), value);
+  return text;
+}
+
+// One step: the target's name directly followed by how it happens.
+std::string Step(std::size_t position, const Evolution& evolution) {
+  return (position == 0 ? " to \n\n" : " or to \n\n") + PokemonName(evolution.evolvesto) + "(" +
+         EvolutionMethodText(evolution) + ")";
+}
+}  // namespace
+
+std::string EvolutionMethodText(const Evolution& evolution) {
+  const EvoMethod& method = EvolutionMethod(evolution.evomethod);
+  if (method.ignore) return method.text;
+  if (method.usenum) return ReplaceFirst(method.text, "{param}", std::to_string(evolution.evoparam));
+  // A parameter position the method does not have is a data error: the
+  // method's text is shown as it stands.
+  if (evolution.evoparam < 0 || static_cast<std::size_t>(evolution.evoparam) >= method.params.size())
+    return method.text;
+  const EvoParam& param = method.params[static_cast<std::size_t>(evolution.evoparam)];
+  return ReplaceFirst(ReplaceFirst(method.text, "{param}", param.text), "{param2}", param.text2);
+}
+
+std::string EvolutionSummaryText(const DexPokemon& pokemon) {
+  const IndexEntry& lowest = IndexEntryOf(pokemon.lowestevo);
+  std::string text = lowest.name;
+  if (lowest.evolutions.empty()) {
+    text += " does not evolve.";
+  } else {
+    for (std::size_t i = 0; i < lowest.evolutions.size(); ++i) {
+      const Evolution& first = lowest.evolutions[i];
+      text += Step(i, first);
+      // A target the index lacks has no further stage, and no message.
+      const auto next = Index().find(first.evolvesto);
+      if (next == Index().end()) continue;
+      for (std::size_t j = 0; j < next->second.evolutions.size(); ++j) text += Step(j, next->second.evolutions[j]);
+    }
+  }
+  return text;
+}
