@@ -1,5 +1,8 @@
 #include "records/encounter.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "records/tables.h"
 #include "records/xml_reader.h"
 
@@ -51,10 +54,18 @@ constexpr ConditionMarker kConditionMarkers[] = {
     {"radar", kCondRadar},
 };
 
+// One pass over the row's children instead of a lookup per marker.
 std::int32_t ReadConditions(const XmlReader& reader) {
+  static const std::unordered_map<std::string, std::int32_t> bits_of = [] {
+    std::unordered_map<std::string, std::int32_t> map;
+    for (const auto& marker : kConditionMarkers) map.emplace(marker.element, marker.bit);
+    return map;
+  }();
   std::int32_t bits = 0;
-  for (const auto& marker : kConditionMarkers)
-    if (reader.HasChild(marker.element)) bits |= marker.bit;
+  reader.ForEachChildName([&](const char* name) {
+    const auto found = bits_of.find(name);
+    if (found != bits_of.end()) bits |= found->second;
+  });
   return bits;
 }
 

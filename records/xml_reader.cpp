@@ -134,6 +134,12 @@ bool XmlReader::NextSibling() {
   return true;
 }
 
+void XmlReader::ForEachChildName(const std::function<void(const char* name)>& visit) const {
+  if (!current_) return;
+  for (const TiXmlElement* child = current_->FirstChildElement(); child; child = child->NextSiblingElement())
+    visit(child->Value());
+}
+
 std::string XmlReader::CurrentName() const { return current_ ? current_->ValueStr() : std::string(); }
 
 void XmlReader::StepToItem(const char* item) {
