@@ -167,6 +167,7 @@ TEST(LearnersOverTheDataSet, EveryMoveInEveryGameNamesTheLearnersOfTheDataFiles)
     }
   }
 
+  fs::current_path(repo);
   LoadTables();
   LoadIndex();
   LoadMoves();

@@ -68,6 +68,8 @@ TEST_F(MatchupsOfTheDataSet, EachGenerationsTypingAndAbilities) {
   EXPECT_EQ(Against("81", 2, "ground"), 4 * x1);
   EXPECT_EQ(Against("81", 1, "poison"), x1);
   EXPECT_EQ(Against("81", 4, "poison"), 0);
+  EXPECT_EQ(ask::Matchups("81", 1)->type2, 0);  // what the title shows: "(Electric)"
+  EXPECT_EQ(Data().tables.stdtypes.Row(ask::Matchups("82", 2)->type2).key, "steel");
   EXPECT_FALSE(ask::Matchups("152", 1));  // Chikorita is not in Red
   EXPECT_TRUE(ask::Matchups("94", 2)->abilities.empty());  // no abilities before generation 3
 
