@@ -104,6 +104,7 @@ std::vector<LearnRow> WhoLearns(std::int32_t move, std::optional<std::size_t> ga
     for (std::size_t g = 0; g < games.size(); ++g) {
       if (games[g].generation < pokemon.firstgeneration) continue;
       const auto& facts = by_game[g];
+      if (facts.empty()) continue;
       if (const auto own = facts.find(p); own != facts.end()) {
         const std::optional<std::size_t> hatched_as = HatchingAncestor(index, p, facts);
         for (const auto& [h, detail] : Details(own->second))
