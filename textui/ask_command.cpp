@@ -196,6 +196,11 @@ int AskMatchups(const AskRequest& request, const std::optional<std::string>& pok
 }  // namespace
 
 std::optional<std::string> TakeAskArgs(std::vector<std::string>& args, std::optional<AskRequest>& request) {
+  // Without a question its options are left alone: --version alone is the program's.
+  const bool any_question = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+    return arg == "--matchups" || std::find(std::begin(kQuestions), std::end(kQuestions), arg) != std::end(kQuestions);
+  });
+  if (!any_question) return std::nullopt;
   std::vector<std::string> rest;
   AskRequest found;
   bool asked = false;
@@ -224,11 +229,6 @@ std::optional<std::string> TakeAskArgs(std::vector<std::string>& args, std::opti
     } else {
       rest.push_back(arg);
     }
-  }
-  if (!asked) {
-    if (!found.choices.empty() || found.tsv)
-      return (found.tsv ? std::string("--format") : found.choices.front().first) + " belongs to a question";
-    return std::nullopt;
   }
   args = rest;
   request = found;

@@ -14,6 +14,7 @@
 #include "shell/win_constants.h"
 #include "textui/ask_command.h"
 #include "textui/calc_command.h"
+#include "textui/move_text.h"
 #include "textui/screen_text.h"
 
 namespace {
@@ -25,6 +26,8 @@ constexpr const char* kUsage =
     "       faunary-text --ability NAME [--gen 3|4] | --egg-group NAME | --type TYPE[/TYPE]\n"
     "       faunary-text --at \"PLACE\" [--version V] [--time morning|day|night]\n"
     "       faunary-text POKEMON --matchups [--gen 1|2|3|4]\n"
+    "       faunary-text --move MOVE\n"
+    "       faunary-text --list | --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -57,17 +60,25 @@ constexpr const char* kUsage =
     "  --matchups   the damage multipliers against the Pokemon in a generation's\n"
     "               games (4 when not given), with its abilities' rows from 3 on\n"
     "  --format tsv print a question's rows tab-separated, under a header line\n"
+    "  --move MOVE  show the details of a move, by name (any case; spaces, hyphens\n"
+    "               and apostrophes do not count: \"will o wisp\")\n"
+    "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
+    "  --version    show the program's version (with --at: the game version)\n"
     "\n"
-    "Exit status: 0 shown, 1 unknown Pokemon (or move, ability, group, type or\n"
-    "place: the closest names are suggested), 2 unknown tab, 3 bad arguments,\n"
-    "4 no Pokemon data found or the program could not start.\n";
+    "Exit status: 0 shown, 1 unknown Pokemon or move (a question's unknown move,\n"
+    "ability, group, type or place: the closest names are suggested), 2 unknown\n"
+    "tab, 3 bad arguments, 4 no Pokemon data found or the program could not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
   std::string page = "Main";
+  bool page_given = false;
+  std::optional<std::string> move;
   bool all = false;
   bool help = false;
+  bool version = false;
+  bool list = false;
 };
 
 std::string Lowered(const std::string& text) {
@@ -83,13 +94,24 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       request.help = true;
+    } else if (arg == "--list") {
+      request.list = true;
+    } else if (arg == "--version") {
+      request.version = true;
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
       if (i + 1 == args.size()) return "--page needs a tab name";
       request.page = args[++i];
+      request.page_given = true;
     } else if (arg.rfind("--page=", 0) == 0) {
       request.page = arg.substr(7);
+      request.page_given = true;
+    } else if (arg == "--move") {
+      if (i + 1 == args.size()) return "--move needs a move name";
+      request.move = args[++i];
+    } else if (arg.rfind("--move=", 0) == 0) {
+      request.move = arg.substr(7);
     } else if (arg.size() > 1 && arg[0] == '-') {
       return "unknown option " + arg;
     } else if (request.pokemon) {
@@ -98,6 +120,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
       request.pokemon = arg;
     }
   }
+  if (request.move && (request.pokemon || request.page_given || request.all))
+    return "--move shows a move alone, without a Pokemon, --page or --all";
   return std::nullopt;
 }
 
@@ -127,6 +151,14 @@ bool PickPokemon(const std::string& id) {
     }
   }
   return false;
+}
+
+// "id name" per line, as the Pokemon list shows them; the shell's completion reads it.
+void PrintPokemonList(std::ostream& out) {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list) return;
+  for (const memtk::ComboEntry& entry : list->entries)
+    if (const std::string* id = PokemonIdOfItemData(entry.data)) out << *id << ' ' << entry.text << '\n';
 }
 
 std::string TypeName(int image) {
@@ -163,6 +195,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     out << kUsage;
     return kExitOk;
   }
+  if (request.version) {
+    out << "faunary-text " << FAUNARY_VERSION << "\n";
+    return kExitOk;
+  }
   if (question) return RunAsk(*question, request.pokemon, out, err);
   const std::optional<int> tab = TabByName(request.page);
   if (!tab) {
@@ -183,6 +219,16 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
         << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
     return kExitNoStart;
+  }
+  if (request.move) {
+    PrintNewMessageBoxes(out, printed);
+    const int status = PrintMoveDetails(*request.move, out, err);
+    PrintNewMessageBoxes(out, printed);
+    return status;
+  }
+  if (request.list) {
+    PrintPokemonList(out);
+    return kExitOk;
   }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);

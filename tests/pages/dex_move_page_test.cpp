@@ -5,8 +5,9 @@
 namespace {
 
 // The rows' level codes are shown by the text front end's run of the same page, their type
-// images by the Wine sessions. In the details, accuracy 255 is 100% and 229 keeps six digits; effect chance 25 is 9%;
-// the same contest effect can show twice.
+// images by the Wine sessions. In the details, chances on the 0-255 scale show as the games' whole
+// per cents (pokecrystal's `percent` macro stores p% as p * 255 / 100: 90% is 229, 10% is 25;
+// older data sets rounded up: 30% as 76); the same contest effect can show twice.
 TEST(MovePage, EachRowOpensItsMove) {
   FaunaryFixture app{"pages-basic"};
   OpenPage(app, "Attacks");
@@ -14,10 +15,12 @@ TEST(MovePage, EachRowOpensItsMove) {
       {5,
        {{0, "Giga Drain"}, {321, "Giga Drain"}, {322, "Type: Grass"}, {323, "Attack Type: Special"},
         {324, "Power: 60"}, {325, "PP: 5"}, {326, "Accuracy: 100%"}, {327, "Number affected: 1"},
-        {328, "Effect accuracy: 9%"}, {329, "Fixture effect: drains half."}, {330, "Contest Type: Smart"},
+        {328, "Effect accuracy: 10%"}, {329, "Fixture effect: drains half."}, {330, "Contest Type: Smart"},
         {331, "Appeal: 2"}, {332, "Jam: 0"}, {333, "Fixture contest: jams the others."},
         {334, "Super Contest Appeal: 2"}, {335, "Fixture contest: jams the others."}, {1, "Done"}}},
-      {4, {{0, "Razor Leaf"}, {326, "Accuracy: 89.8039%"}, {328, "Effect accuracy: 0%"}, {329, "Plain damage."}}}};
+      {4, {{0, "Razor Leaf"}, {326, "Accuracy: 90%"}, {328, "Effect accuracy: 0%"}, {329, "Plain damage."}}},
+      {0, {{0, "Tackle"}, {326, "Accuracy: 95%"}}},
+      {2, {{0, "PoisonPowder"}, {326, "Accuracy: 75%"}, {328, "Effect accuracy: 30%"}}}};
   for (const auto& [row, texts] : cases) {
     const auto& expected = texts;  // Clang 14 lets no lambda capture a structured binding
     std::vector<std::pair<int, std::string>> shown;
