@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "ask/type_charts.h"
 #include "records/dex_data.h"
 #include "records/encounter.h"
 
@@ -65,7 +66,7 @@ Table MatchupTable(const MatchupAnswer& answer) {
   // Highest first; x1 is left out.
   std::map<int, std::string, std::greater<>> groups;
   for (const TypeEffect& e : answer.effects) {
-    if (e.multiplier == 1024) continue;
+    if (e.multiplier == kTimesOne) continue;
     std::string& types = groups[e.multiplier];
     types += (types.empty() ? "" : ", ") + TypeName(e.type);
   }
