@@ -23,6 +23,8 @@ inline constexpr unsigned WM_COMMAND = 0x0111;
 // Notification codes, as the int that DexPage::OnCommand receives.
 inline constexpr int BN_CLICKED = 0;
 inline constexpr int CBN_SELCHANGE = 1;
+// The user confirmed the combo box's entry (Enter in its edit field).
+inline constexpr int CBN_SELENDOK = 9;
 inline constexpr int NM_DBLCLK = -3;        // NM_FIRST - 3
 inline constexpr int TCN_SELCHANGE = -551;  // TCN_FIRST - 1
 

@@ -22,6 +22,12 @@ void SetControlText(Window control, std::string_view text) {
   SetWindowTextA(Hwnd(control), Terminated(text).c_str());
 }
 
+std::string GetControlText(Window control) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Hwnd(control))) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(Hwnd(control), text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void InvalidateControl(Window control) { InvalidateRect(Hwnd(control), nullptr, TRUE); }
 
 void EnableControl(Window control, bool enabled) { EnableWindow(Hwnd(control), enabled ? TRUE : FALSE); }
