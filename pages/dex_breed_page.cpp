@@ -42,13 +42,6 @@ void DexBreedPage::Draw() {
                    egg_moves = controls_[kEggMoves], generation = controls_[kGeneration];
   const DexPokemon& record = CurrentRecord();
   tk::SetControlText(group_line, BreedGroupLine(record));
-  if (ShowsOnlyTheGroup(record)) {
-    // The combo box keeps the previous Pokemon's entries and choice.
-    tk::SetControlText(partners, "");
-    tk::ListViewDeleteAll(egg_moves);
-    return;
-  }
-
   const int selected = tk::ComboGetCurSel(generation);
   std::intptr_t mode = BreedModeFromSelection(
       selected >= 0, selected >= 0 ? tk::ComboGetItemData(generation, selected) : 0);

@@ -86,12 +86,12 @@ TEST_F(BreedPage, DoubleClickOpensTheEggMoveUnlessTheTableLacksIt) {
   EXPECT_EQ(memtk::DialogsRun().size(), 1u);
 }
 
-// Genderless Pokemon show only their group; Ditto breeds with every other Pokemon; a baby
+// Genderless Pokemon breed with Ditto alone (the games' day-care); Ditto breeds with every other Pokemon; a baby
 // cannot breed but shows the egg moves it hatches with. The generation chosen stays.
 TEST_F(BreedPage, PokemonOfTheFixedRoleGroups) {
   app.PickEntry(kGeneration, "Generation 2");
   const std::tuple<const char*, const char*, const char*, Rows> cases[] = {
-      {"Magnemite", "Breeding groups: Genderless and Mineral", "", {}},
+      {"Magnemite", "Breeding groups: Genderless and Mineral", "Magnemite breeds with: Ditto", {}},
       {"Ditto", "Breeding group: Ditto", "Ditto breeds with: every Pokemon that can breed, except Ditto", {}},
       {"Togepi", "Breeding group: No Eggs", "", {{"Charm", "Fixture way: hatched in Johto."}}}};
   for (const auto& [pokemon, group_line, partners, egg_moves] : cases) {
