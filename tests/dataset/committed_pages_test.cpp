@@ -75,6 +75,29 @@ TEST_F(CommittedPages, TypingANumberOrANameFindsThePokemon) {
   EXPECT_EQ(app.TextOf("crtrnameid"), "Pikachu");
 }
 
+// Beside "Lowest" and "Highest" (the page's first two boxes) stand the value and the Pokemon.
+TEST_F(CommittedPages, ComparisonBarsNameTheLowestAndHighest) {
+  // Base stats and heights of the games (Platinum's personal data); ties go to the lower national number
+  // (0'8": Diglett 50 before Natu 177).
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"HP", "1\nShedinja", "255\nBlissey"},
+      {"Attack", "5\nChansey", "165\nRampardos"},
+      {"Speed", "5\nShuckle", "160\nNinjask"},
+      {"Height", "0'8\"\nDiglett", "47'7\"\nWailord"}};
+  app.PickPokemon("Pikachu");
+  app.SelectTab("Comparisons");
+  for (const auto& [category, lowest, highest] : cases) {
+    app.PickEntry(191, category);
+    EXPECT_EQ(app.TextOf(kCompareLabelFirstId), lowest) << category;
+    EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 1), highest) << category;
+  }
+  app.PickEntry(191, "HP");
+  app.PickEntry(189, "Raichu");  // a Pokemon chosen shows its value alone, as does the current one
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 2), "60");
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 3), "");
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 4), "35");
+}
+
 TEST_F(CommittedPages, HeldItemsAreThoseTheGamesGive) {
   // Crystal's base stats with LoadEnemyMon's forced Item1 for Ho-Oh, Lugia, Snorlax; Yellow's catch-rate bytes.
   const std::tuple<const char*, const char*, const char*> lines[] = {
