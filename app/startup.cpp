@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <filesystem>
+#include <string>
+
 #include "app/page_table.h"
 #include "pages/move_details.h"
 
@@ -33,11 +36,26 @@ void ConnectReportsToMessageBoxes() {
   });
 }
 
+namespace {
+std::string NoDataText() {
+  std::error_code error;
+  return "No Pokemon data was found: neither data/pokemon.xml nor faunary.dat in " +
+         std::filesystem::current_path(error).string() +
+         " lists any Pokemon.\n\nStart Faunary in the folder that holds its data.";
+}
+}  // namespace
+
 bool StartFaunary(tk::Instance instance, int show_command) {
   ConnectReportsToMessageBoxes();
   // Each loader looks keys up in the tables loaded before it.
   LoadTables();
   LoadIndex();
+  // Without a single Pokemon no page can show anything: say so once and end,
+  // rather than open an empty window after a message for every lookup.
+  if (Index().empty()) {
+    tk::ShowMessageBox({}, NoDataText(), "Faunary", MB_OK);
+    return false;
+  }
   LoadMoves();
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
@@ -62,6 +80,6 @@ bool StartFaunary(tk::Instance instance, int show_command) {
 }
 
 int FaunaryMain(tk::Instance instance, int show_command) {
-  if (!StartFaunary(instance, show_command)) return 0;
+  if (!StartFaunary(instance, show_command)) return 1;
   return tk::RunMessageLoop();
 }
