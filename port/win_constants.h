@@ -14,6 +14,7 @@ inline constexpr std::intptr_t FALSE = 0;
 inline constexpr unsigned WM_DESTROY = 0x0002;
 inline constexpr unsigned WM_SETTEXT = 0x000C;
 inline constexpr unsigned WM_CLOSE = 0x0010;
+inline constexpr unsigned WM_ENDSESSION = 0x0016;
 inline constexpr unsigned WM_QUIT = 0x0012;
 inline constexpr unsigned WM_SETFONT = 0x0030;
 inline constexpr unsigned WM_NOTIFY = 0x004E;

@@ -94,6 +94,11 @@ std::intptr_t MainWndProc(tk::Window window, unsigned message, std::uintptr_t wp
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case WM_ENDSESSION:
+      // The session ends (or the program is told to stop): the process may
+      // end without WM_DESTROY, so the settings are saved now.
+      if (wparam) SaveConfig();
+      return 0;
     default:
       return tk::DefaultWindowProc(window, message, wparam, lparam);
   }

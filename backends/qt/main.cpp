@@ -3,6 +3,7 @@
 
 #include "backends/qt/close_after_start.h"
 #include "backends/qt/qt_application.h"
+#include "backends/qt/session_end.h"
 #include "shell/native_locations.h"
 #include "app/startup.h"
 #include "port/win_constants.h"
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   // The working folder's data, else the installed data set and the user's configuration folder.
   PrepareNativeLocations(argc > 0 ? argv[0] : nullptr);
   qttk::CloseAfterStartWhenAsked();
+  qttk::EndWithTheSession();
   return FaunaryMain(qttk::ProgramInstance(), SW_SHOWDEFAULT);
 }

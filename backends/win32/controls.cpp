@@ -1,4 +1,5 @@
 // Operations every control has, and the static and button ones.
+#include "backends/win32/keyboard.h"
 #include "backends/win32/win32_handles.h"
 
 namespace tk {
@@ -7,9 +8,11 @@ using namespace win32tk;
 
 Window CreateControl(std::string_view class_name, std::string_view window_name, std::uint32_t style, int x, int y,
                      int width, int height, Window parent, int id, Instance instance) {
-  return ToWindow(CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
-                                  width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  Hinstance(instance), nullptr));
+  HWND control = CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
+                                 width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 Hinstance(instance), nullptr);
+  if (control != nullptr) WatchComboEnter(control);
+  return ToWindow(control);
 }
 
 void DestroyControl(Window control) { DestroyWindow(Hwnd(control)); }

@@ -9,13 +9,16 @@ bool HasClass(HWND window, const char* name) {
   return lstrcmpiA(class_name, name) == 0;
 }
 
-bool ConfirmComboEntry(HWND edit) {
-  HWND combo = GetParent(edit);
-  if (combo == nullptr || !HasClass(edit, "Edit") || !HasClass(combo, "ComboBox")) return false;
-  if ((GetWindowLongPtrA(combo, GWL_STYLE) & CBS_DROPDOWNLIST) != CBS_SIMPLE) return false;
-  const int id = GetDlgCtrlID(combo);
-  SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
-  return true;
+LRESULT CALLBACK ComboEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_KEYDOWN && wparam == VK_RETURN) {
+    HWND combo = GetParent(edit);
+    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(combo));
+    return 0;
+  }
+  if (message == WM_CHAR && wparam == '\r') return 0;  // no beep for the Enter just used
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, ComboEditProc, 1);
+  return DefSubclassProc(edit, message, wparam, lparam);
 }
 
 bool PressButton(HWND button) {
@@ -58,12 +61,18 @@ bool DeliverWindowKey(const MSG& message) {
   const bool control = GetKeyState(VK_CONTROL) < 0;
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (message.wParam) {
-    case VK_RETURN: return !control && (ConfirmComboEntry(message.hwnd) || PressButton(message.hwnd));
+    case VK_RETURN: return !control && PressButton(message.hwnd);
     case VK_TAB: return control && StepTab(message.hwnd, shift ? -1 : 1);
     case VK_NEXT: return control && StepTab(message.hwnd, 1);
     case VK_PRIOR: return control && StepTab(message.hwnd, -1);
     default: return false;
   }
+}
+
+void WatchComboEnter(HWND control) {
+  if (!HasClass(control, "ComboBox") || (GetWindowLongPtrA(control, GWL_STYLE) & CBS_DROPDOWNLIST) != CBS_SIMPLE)
+    return;
+  if (HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr)) SetWindowSubclass(edit, ComboEditProc, 1, 0);
 }
 
 }  // namespace win32tk

@@ -230,24 +230,24 @@ class Win32Backend final : public SessionBackend {
     PostMessageA(target, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
     return "";
   }
-  // Characters posted to the combo box's edit field, as the keyboard does;
+  // Characters to the combo box's edit field, as the keyboard gives them;
   // later keys go to the same field.
   std::string Type(int id, const std::string& text) override {
     HWND edit = FindWindowExA(Item(Window::kMain, id), nullptr, "Edit", nullptr);
     if (edit == nullptr) return "no edit field in " + std::to_string(id);
     typed_in_ = edit;
-    PostMessageA(edit, EM_SETSEL, 0, -1);
-    for (const char c : text) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
-    return InputDone();
+    Notify(edit, EM_SETSEL, 0, -1);
+    for (const char c : text) Notify(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    return Answered();
   }
-  // Only keys without modifiers: a posted key cannot hold Ctrl down.
+  // Only keys without modifiers: a key from another process cannot hold Ctrl down.
   std::string PressMainKey(MainKey key) override {
     if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter and down";
     if (typed_in_ == nullptr) return "type first: keys go to the field typed in";
     const WPARAM code = key == MainKey::kEnter ? VK_RETURN : VK_DOWN;
-    PostMessageA(typed_in_, WM_KEYDOWN, code, 1);
-    PostMessageA(typed_in_, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
-    return InputDone();
+    Notify(typed_in_, WM_KEYDOWN, code, 1);
+    Notify(typed_in_, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+    return Answered();
   }
   std::string ConfirmMessageBox(const std::string& title) override {
     HWND ok = GetDlgItem(FindMessageBox(title), IDOK);
@@ -275,11 +275,6 @@ class Win32Backend final : public SessionBackend {
   }
   // The main window's thread runs its dialogs too; it answers once the action is handled.
   std::string Answered() const { return Sync(main_) ? "" : "the program does not answer"; }
-  // Posted input is handled once the program waits for more.
-  std::string InputDone() const {
-    WaitForInputIdle(process_.hProcess, 10000);
-    return Answered();
-  }
   HWND FindMessageBox(const std::string& title) const {
     for (HWND window : TopWindowsOf(process_.dwProcessId, kDialogClass))
       if (WindowText(window).value_or("") == title) return window;
