@@ -16,7 +16,9 @@ class TabControl : public QWidget {
  public:
   TabControl(QWidget* parent, bool bottom) : QWidget(parent), bar_(new QTabBar(this)), bottom_(bottom) {
     bar_->setShape(bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
-    bar_->setUsesScrollButtons(true);
+    // Every tab in view, no scroll arrows: compact tabs, as narrow as their names.
+    bar_->setUsesScrollButtons(false);
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     bar_->setExpanding(false);
     bar_->setDrawBase(false);
     // A click on a tab gives the strip the focus, so the arrow keys go on from there.
