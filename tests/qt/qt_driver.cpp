@@ -228,10 +228,10 @@ class QtBackend final : public SessionBackend {
         {MainKey::kCtrlShiftTab, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
         {MainKey::kCtrlPageDown, {Qt::Key_PageDown, Qt::ControlModifier}},
         {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}}};
-    const auto [code, modifiers] = kKeys.at(key);
-    return Post(main_.data(), [code, modifiers](QWidget* main) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> pressed = kKeys.at(key);
+    return Post(main_.data(), [pressed](QWidget* main) {
       QWidget* focus = QApplication::focusWidget();
-      QTest::keyClick(focus && focus->window() == main ? focus : main, code, modifiers);
+      QTest::keyClick(focus && focus->window() == main ? focus : main, pressed.first, pressed.second);
     });
   }
   std::string ConfirmMessageBox(const std::string& title) override {
