@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <filesystem>
+#include <string>
+
 #include "app/page_table.h"
 #include "pages/move_details.h"
 
@@ -33,10 +36,21 @@ void ConnectReportsToMessageBoxes() {
   });
 }
 
+namespace {
+std::string NoDataText() {
+  std::error_code error;
+  return "No Pokemon data was found: neither data/pokemon.xml nor faunary.dat in " +
+         std::filesystem::current_path(error).string() +
+         " lists any Pokemon.\n\nStart Faunary in the folder that holds its data.";
+}
+}  // namespace
+
 void LoadProgramData() {
   // Each loader looks keys up in the tables loaded before it.
   LoadTables();
   LoadIndex();
+  // Without a single Pokemon there is nothing more to load; start-up says so.
+  if (Index().empty()) return;
   LoadMoves();
 }
 
@@ -48,6 +62,12 @@ bool StartFaunary(tk::Instance instance, int show_command) {
 
 bool StartFaunaryWithData(tk::Instance instance, int show_command) {
   ConnectReportsToMessageBoxes();
+  // Without a single Pokemon no page can show anything: say so once and end,
+  // rather than open an empty window after a message for every lookup.
+  if (Index().empty()) {
+    tk::ShowMessageBox({}, NoDataText(), "Faunary", MB_OK);
+    return false;
+  }
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
 
@@ -71,11 +91,11 @@ bool StartFaunaryWithData(tk::Instance instance, int show_command) {
 }
 
 int FaunaryMain(tk::Instance instance, int show_command) {
-  if (!StartFaunary(instance, show_command)) return 0;
+  if (!StartFaunary(instance, show_command)) return 1;
   return tk::RunMessageLoop();
 }
 
 int FaunaryMainWithData(tk::Instance instance, int show_command) {
-  if (!StartFaunaryWithData(instance, show_command)) return 0;
+  if (!StartFaunaryWithData(instance, show_command)) return 1;
   return tk::RunMessageLoop();
 }

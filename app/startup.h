@@ -3,10 +3,12 @@
 
 // The program's start-up sequence, called by every backend's entry point
 // (WinMain on Windows). Loads the data and settings, makes the main window
-// with its controls and the start page. False when the window class cannot
-// be registered (nothing else is done then).
+// with its controls and the start page. False when no Pokemon data is found
+// (after a message box saying where it looked) or the window class cannot be
+// registered.
 bool StartFaunary(tk::Instance instance, int show_command);
-// StartFaunary, then the message loop; the exit code (0).
+// StartFaunary, then the message loop; the exit code (0, or 1 when it could
+// not start).
 int FaunaryMain(tk::Instance instance, int show_command);
 
 // The start-up's first steps: the reference tables, the Pokemon index and the

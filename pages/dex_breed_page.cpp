@@ -16,7 +16,8 @@ namespace {
 enum : std::size_t { kGroupLine, kPartners, kEggMoves, kGeneration };
 constexpr std::array<ControlLayout, 4> kLayout{{
     {WC_EDIT, "crtrbrdgrpid", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 10, 10, 250, 15, 151},
-    {WC_STATIC, "crtrbrdnamid", WS_CHILD | WS_VISIBLE, 10, 25, 600, 150, 152},
+    // The partners of a big egg group run past any fixed box: it scrolls.
+    {WC_EDIT, "crtrbrdnamid", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 10, 25, 600, 150, 152},
     {WC_LISTVIEW, "crtrlsvmovid",
      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
          LVS_NOSORTHEADER,
@@ -42,13 +43,6 @@ void DexBreedPage::Draw() {
                    egg_moves = controls_[kEggMoves], generation = controls_[kGeneration];
   const DexPokemon& record = CurrentRecord();
   tk::SetControlText(group_line, BreedGroupLine(record));
-  if (ShowsOnlyTheGroup(record)) {
-    // The combo box keeps the previous Pokemon's entries and choice.
-    tk::SetControlText(partners, "");
-    tk::ListViewDeleteAll(egg_moves);
-    return;
-  }
-
   const int selected = tk::ComboGetCurSel(generation);
   std::intptr_t mode = BreedModeFromSelection(
       selected >= 0, selected >= 0 ? tk::ComboGetItemData(generation, selected) : 0);

@@ -5,6 +5,7 @@
 #include "port/control_ids.h"
 #include "shell/page_controls.h"
 #include "shell/shell_state.h"
+#include "texts/compare_texts.h"
 #include "port/win_constants.h"
 
 namespace {
@@ -22,6 +23,9 @@ constexpr int kFirstBarId = 192;
 constexpr int kCompareBarBitmapId = kGenderlessBarBitmapId;
 constexpr int kBarX = 125;
 constexpr int kBarHeight = 30;
+// Each bar's value (and the Pokemon behind "Lowest"/"Highest") right of the longest bar.
+constexpr int kLabelX = kBarX + kCompareBarLength + 5;
+constexpr int kLabelWidth = 90;
 
 struct ChoiceBox {
   const char* name;
@@ -120,6 +124,9 @@ void DexComparPage::DrawCompareBars() {
         tk::LoadBitmapStretched(AppInstance(), kCompareBarBitmapId, widths[k], kBarHeight));
     tk::SetStaticBitmap(bar, image);
     tk::InvalidateControl(bar);
+    const std::string label = CompareBarLabel(k < chosen.size() ? chosen[k] : CurrentId(), category_);
+    bars_.emplace_back(MakeControl({WC_STATIC, label, WS_CHILD | WS_VISIBLE, kLabelX, 10 + 35 * row, kLabelWidth,
+                                    kBarHeight, kCompareLabelFirstId + row}));
   }
 }
 

@@ -19,7 +19,7 @@ struct Column {
 };
 
 constexpr std::array<Column, 4> kColumns{{
-    {"Location", 250},
+    {"Location", 340},  // the rest of the page's width, less the scroll bar
     {"Levels", 75},
     {"Time", 100},
     {"Chance", 75},
@@ -31,7 +31,7 @@ constexpr std::array<ControlLayout, 3> kLayout{{
     {WC_COMBOBOX, "verbox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 90,
      10, 100, 175, kVersionComboId, ControlFont::kGui},
     {WC_LISTVIEW, "crtrlsvlocid", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | WS_VSCROLL,
-     10, 35, 540, 425, 313, ControlFont::kNone},
+     10, 35, 630, 425, 313, ControlFont::kNone},
 }};
 
 }  // namespace

@@ -43,7 +43,9 @@ std::intptr_t MoveDetailsDlgProc(tk::Window dialog, unsigned message, std::uintp
       return TRUE;
     }
     case WM_COMMAND:
-      if (wparam == static_cast<std::uintptr_t>(IDOK)) tk::EndModalDialog(dialog, 1);
+      // OK, Enter and Escape (IDCANCEL) close it, as every other dialog.
+      if (wparam == static_cast<std::uintptr_t>(IDOK) || wparam == static_cast<std::uintptr_t>(IDCANCEL))
+        tk::EndModalDialog(dialog, 1);
       return TRUE;
     case WM_CLOSE:
       tk::EndModalDialog(dialog, static_cast<std::intptr_t>(wparam));

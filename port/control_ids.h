@@ -16,6 +16,7 @@ inline constexpr int kBreedModeComboId = 154;   // breeding page's generation co
 inline constexpr int kEvolutionButtonId = 171;  // main page's "&Evolution"
 inline constexpr int kCompareComboFirstId = 187;  // comparison page's combos 187-191,
 inline constexpr int kCompareComboLastId = 191;   // all forwarded as 187
+inline constexpr int kCompareLabelFirstId = 340;  // comparison bars' value labels 340-344
 inline constexpr int kCalcButtonFirstId = 201;  // calculations page's five buttons
 inline constexpr int kCalcButtonLastId = 205;
 inline constexpr int kVersionComboId = 312;     // locations page's "verbox"

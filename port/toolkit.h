@@ -14,6 +14,7 @@
 // This header never includes <windows.h>, and <windows.h> must never be
 // included together with port/win_constants.h (its macros share the names).
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tk {
@@ -106,6 +107,8 @@ void DestroyControl(Window control);
 void SetControlFont(Window control, Font font);
 // WM_SETTEXT / SetWindowTextA; also a dialog's caption. Texts are bytes (code page 1252).
 void SetControlText(Window control, std::string_view text);
+// GetWindowTextA: a combo box's edit field as typed, a static's text.
+std::string GetControlText(Window control);
 // InvalidateRect of the whole control, erased.
 void InvalidateControl(Window control);
 // EnableWindow.

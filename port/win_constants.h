@@ -14,6 +14,7 @@ inline constexpr std::intptr_t FALSE = 0;
 inline constexpr unsigned WM_DESTROY = 0x0002;
 inline constexpr unsigned WM_SETTEXT = 0x000C;
 inline constexpr unsigned WM_CLOSE = 0x0010;
+inline constexpr unsigned WM_ENDSESSION = 0x0016;
 inline constexpr unsigned WM_QUIT = 0x0012;
 inline constexpr unsigned WM_SETFONT = 0x0030;
 inline constexpr unsigned WM_NOTIFY = 0x004E;
@@ -23,6 +24,8 @@ inline constexpr unsigned WM_COMMAND = 0x0111;
 // Notification codes, as the int that DexPage::OnCommand receives.
 inline constexpr int BN_CLICKED = 0;
 inline constexpr int CBN_SELCHANGE = 1;
+// The user confirmed the combo box's entry (Enter in its edit field).
+inline constexpr int CBN_SELENDOK = 9;
 inline constexpr int NM_DBLCLK = -3;        // NM_FIRST - 3
 inline constexpr int TCN_SELCHANGE = -551;  // TCN_FIRST - 1
 

@@ -1,11 +1,33 @@
 #include "records/pokemon_index.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "records/dex_data.h"
 #include "records/report.h"
 #include "records/xml_reader.h"
 
 namespace {
 const IndexEntry kEmptyEntry{};
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string_view WithoutLeadingZeros(std::string_view s) {
+  while (s.size() > 1 && s.front() == '0') s.remove_prefix(1);
+  return s;
+}
+
+// Letters and digits only, in lower case: "Mr. Mime" -> "mrmime".
+std::string Folded(std::string_view s) {
+  std::string out;
+  for (const char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x80 || std::isalnum(u)) out += static_cast<char>(std::tolower(u));
+  }
+  return out;
+}
 
 std::string ReadFileName(XmlReader& r) {
   const char* child = r.HasChild("load") ? "load" : "loadfile";
@@ -54,6 +76,37 @@ void LoadIndex() {
 }
 
 const PokemonIndex& Index() { return Data().index; }
+
+bool NationalOrder::operator()(const std::string& a, const std::string& b) const {
+  const bool a_number = AllDigits(a);
+  const bool b_number = AllDigits(b);
+  if (a_number != b_number) return a_number;
+  if (!a_number) return a < b;
+  const std::string_view x = WithoutLeadingZeros(a);
+  const std::string_view y = WithoutLeadingZeros(b);
+  if (x.size() != y.size()) return x.size() < y.size();
+  if (x != y) return x < y;
+  return a < b;  // "007" and "7" stay two ids
+}
+
+std::optional<std::string> FindTypedPokemon(std::string_view typed) {
+  const PokemonIndex& index = Index();
+  std::string trimmed(typed);
+  while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+  while (!trimmed.empty() && trimmed.front() == ' ') trimmed.erase(0, 1);
+  if (trimmed.empty()) return std::nullopt;
+  if (index.contains(trimmed)) return trimmed;
+  if (AllDigits(trimmed) && trimmed.size() < 10) {
+    const long number = std::stol(trimmed);
+    for (const auto& [id, entry] : index)
+      if (entry.dexno == number) return id;
+  }
+  const std::string wanted = Folded(trimmed);
+  if (wanted.empty()) return std::nullopt;
+  for (const auto& [id, entry] : index)
+    if (Folded(entry.name) == wanted) return id;
+  return std::nullopt;
+}
 
 bool IsPokemon(const std::string& id) { return Data().index.contains(id); }
 

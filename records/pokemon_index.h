@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/evolutions.h"
@@ -33,13 +35,21 @@ struct IndexEntry {
   std::string filename;  // the record's own file under data/, or empty
 };
 
-// Ordered by id in byte-wise order: "1" < "10" < "2".
-using PokemonIndex = std::map<std::string, IndexEntry>;
+// National order: ids made of digits compare as numbers ("2" < "10"), and
+// come before any other id, which compare byte-wise.
+struct NationalOrder {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+using PokemonIndex = std::map<std::string, IndexEntry, NationalOrder>;
 
 // Fills the index from data/pokemon.xml; the first entry with an id wins.
 void LoadIndex();
 const PokemonIndex& Index();
 bool IsPokemon(const std::string& id);
+// The Pokemon a player means by what they typed: an id, a national number,
+// or a name compared without case, spaces and punctuation ("mr mime" finds
+// "Mr. Mime"); nullopt when none matches.
+std::optional<std::string> FindTypedPokemon(std::string_view typed);
 // "" for an id the index lacks, silently.
 std::string PokemonName(const std::string& id);
 // For an id the index lacks: "Request for invalid Pokemon" and an empty entry.

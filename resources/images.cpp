@@ -5,21 +5,27 @@
 #include <string_view>
 
 namespace {
-// A 3x5 pixel font for the letters the type images carry; each row's three
-// bits run from left (4) to right (1).
+// A 5x7 pixel font for the letters the type images carry (3x5 made "N" and
+// "H" one shape); each row's five bits run from left (16) to right (1).
 struct Glyph {
   char letter;
-  std::array<std::uint8_t, 5> rows;
+  std::array<std::uint8_t, 7> rows;
 };
 constexpr std::array kGlyphs{
-    Glyph{'?', {7, 1, 3, 0, 2}}, Glyph{'B', {6, 5, 6, 5, 6}}, Glyph{'D', {6, 5, 5, 5, 6}},
-    Glyph{'E', {7, 4, 6, 4, 7}}, Glyph{'F', {7, 4, 6, 4, 4}}, Glyph{'G', {3, 4, 5, 5, 3}},
-    Glyph{'I', {7, 2, 2, 2, 7}}, Glyph{'N', {5, 7, 7, 5, 5}}, Glyph{'P', {6, 5, 6, 4, 4}},
-    Glyph{'R', {6, 5, 6, 5, 5}}, Glyph{'S', {3, 4, 2, 1, 6}}, Glyph{'W', {5, 5, 7, 7, 5}},
-    Glyph{'d', {1, 1, 3, 5, 3}}, Glyph{'h', {4, 4, 6, 5, 5}}, Glyph{'i', {2, 0, 2, 2, 2}},
-    Glyph{'k', {4, 5, 6, 6, 5}}, Glyph{'l', {6, 2, 2, 2, 7}}, Glyph{'o', {0, 2, 5, 5, 2}},
-    Glyph{'r', {0, 3, 4, 4, 4}}, Glyph{'s', {0, 3, 6, 3, 6}}, Glyph{'t', {2, 7, 2, 2, 3}},
+    Glyph{'?', {14, 17, 1, 2, 4, 0, 4}},       Glyph{'B', {30, 17, 17, 30, 17, 17, 30}},
+    Glyph{'D', {28, 18, 17, 17, 17, 18, 28}},  Glyph{'E', {31, 16, 16, 30, 16, 16, 31}},
+    Glyph{'F', {31, 16, 16, 30, 16, 16, 16}},  Glyph{'G', {14, 17, 16, 23, 17, 17, 15}},
+    Glyph{'I', {14, 4, 4, 4, 4, 4, 14}},       Glyph{'N', {17, 25, 21, 19, 17, 17, 17}},
+    Glyph{'P', {30, 17, 17, 30, 16, 16, 16}},  Glyph{'R', {30, 17, 17, 30, 20, 18, 17}},
+    Glyph{'S', {15, 16, 16, 14, 1, 1, 30}},    Glyph{'W', {17, 17, 17, 21, 21, 21, 10}},
+    Glyph{'d', {1, 1, 13, 19, 17, 19, 13}},    Glyph{'h', {16, 16, 22, 25, 17, 17, 17}},
+    Glyph{'i', {4, 0, 12, 4, 4, 4, 14}},       Glyph{'k', {16, 16, 18, 20, 24, 20, 18}},
+    Glyph{'l', {12, 4, 4, 4, 4, 4, 14}},       Glyph{'o', {0, 0, 14, 17, 17, 17, 14}},
+    Glyph{'r', {0, 0, 22, 25, 16, 16, 16}},    Glyph{'s', {0, 0, 14, 16, 14, 1, 30}},
+    Glyph{'t', {8, 8, 28, 8, 8, 9, 6}},
 };
+constexpr int kGlyphWidth = 5;
+constexpr int kGlyphHeight = 7;
 
 struct TypeLook {
   int bitmap_id;
@@ -36,7 +42,6 @@ constexpr std::array<TypeLook, kTypeImageCount> kTypeLooks{{
 }};
 
 constexpr int kTypeSize = 16;
-constexpr int kScale = 2;  // each font pixel is 2x2
 
 ImageResource Solid(int id, int width, int height, std::uint32_t colour) {
   return {id, width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), colour)};
@@ -47,16 +52,17 @@ bool IsLight(std::uint32_t rgb) {
   return r * 299 + g * 587 + b * 114 > 128000;
 }
 
-void DrawGlyph(ImageResource& image, char letter, int left, int top, std::uint32_t ink) {
+// Each font pixel drawn `wide` x 2 image pixels.
+void DrawGlyph(ImageResource& image, char letter, int left, int top, int wide, std::uint32_t ink) {
   const auto it = std::find_if(kGlyphs.begin(), kGlyphs.end(),
                                [letter](const Glyph& g) { return g.letter == letter; });
   if (it == kGlyphs.end()) return;
-  for (int row = 0; row < 5; ++row)
-    for (int col = 0; col < 3; ++col) {
-      if ((it->rows[static_cast<std::size_t>(row)] & (4 >> col)) == 0) continue;
-      for (int dy = 0; dy < kScale; ++dy)
-        for (int dx = 0; dx < kScale; ++dx) {
-          const int x = left + col * kScale + dx, y = top + row * kScale + dy;
+  for (int row = 0; row < kGlyphHeight; ++row)
+    for (int col = 0; col < kGlyphWidth; ++col) {
+      if ((it->rows[static_cast<std::size_t>(row)] & (16 >> col)) == 0) continue;
+      for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < wide; ++dx) {
+          const int x = left + col * wide + dx, y = top + row * 2 + dy;
           if (x >= 0 && x < image.width && y >= 0 && y < image.height)
             image.pixels[static_cast<std::size_t>(y * image.width + x)] = ink;
         }
@@ -66,12 +72,14 @@ void DrawGlyph(ImageResource& image, char letter, int left, int top, std::uint32
 ImageResource TypeImage(const TypeLook& look) {
   ImageResource image = Solid(look.bitmap_id, kTypeSize, kTypeSize, look.colour);
   const std::uint32_t ink = IsLight(look.colour) ? 0x000000 : 0xFFFFFF;
+  // One letter 10 x 14 pixels; two letters 5 x 14 each, a pixel apart.
   const int count = static_cast<int>(look.letters.size());
-  const int text_width = count * 3 * kScale + (count - 1) * kScale;
+  const int wide = count == 1 ? 2 : 1;
+  const int text_width = count * kGlyphWidth * wide + (count - 1);
   int left = (kTypeSize - text_width) / 2;
   for (char letter : look.letters) {
-    DrawGlyph(image, letter, left, (kTypeSize - 5 * kScale) / 2, ink);
-    left += 4 * kScale;
+    DrawGlyph(image, letter, left, (kTypeSize - kGlyphHeight * 2) / 2, wide, ink);
+    left += kGlyphWidth * wide + 1;
   }
   return image;
 }

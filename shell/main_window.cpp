@@ -21,6 +21,14 @@ void OnPokemonChosen() {
   RedrawPage();
 }
 
+// Enter in the list's edit field: what was typed names the Pokemon (a name
+// in any spelling, a national number); otherwise the highlighted entry.
+void OnPokemonTyped() {
+  const tk::Window list = Shell().pokemon_list;
+  if (const auto id = FindTypedPokemon(tk::GetControlText(list))) tk::ComboSetCurSel(list, PokemonListPosition(*id));
+  OnPokemonChosen();
+}
+
 void OnTabChosen() {
   const tk::Window tabs = Shell().page_tabs;
   std::intptr_t page = 0;
@@ -30,6 +38,7 @@ void OnTabChosen() {
 
 void OnCommand(int id, int code) {
   if (id == kPokemonListId && code == CBN_SELCHANGE) return OnPokemonChosen();
+  if (id == kPokemonListId && code == CBN_SELENDOK) return OnPokemonTyped();
   if (id == kAboutButtonId && code == BN_CLICKED) {
     tk::RunDialog(AppInstance(), kAboutDialogId, MainWindow(), AboutDlgProc, 0);
     return;
@@ -84,6 +93,11 @@ std::intptr_t MainWndProc(tk::Window window, unsigned message, std::uintptr_t wp
       return 0;
     case WM_DESTROY:
       OnDestroy();
+      return 0;
+    case WM_ENDSESSION:
+      // The session ends (or the program is told to stop): the process may
+      // end without WM_DESTROY, so the settings are saved now.
+      if (wparam) SaveConfig();
       return 0;
     default:
       return tk::DefaultWindowProc(window, message, wparam, lparam);

@@ -1,5 +1,7 @@
 #include "shell/pokemon_list.h"
 
+#include <iterator>
+
 #include "records/pokemon_index.h"
 #include "port/win_constants.h"
 
@@ -15,6 +17,11 @@ int FillPokemonList(tk::Window combo, const std::string& wanted_id) {
   }
   tk::SetControlRedraw(combo, true);
   return wanted;
+}
+
+int PokemonListPosition(const std::string& id) {
+  const auto found = Index().find(id);
+  return found == Index().end() ? -1 : static_cast<int>(std::distance(Index().begin(), found));
 }
 
 const std::string* PokemonIdOfItemData(std::intptr_t data) {

@@ -12,8 +12,6 @@ int CanBreedWith(int a1, int a2, int b1, int b2) {
   return (a2 == b1 || a2 == b2) ? 1 : 0;
 }
 
-bool ShowsOnlyTheGroup(const DexPokemon& record) { return record.breedgroup1 == kBreedGroupDitto; }
-
 namespace {
 constexpr int kGenderless = 17;
 constexpr int kAllMale = 16;

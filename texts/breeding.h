@@ -18,9 +18,6 @@ inline constexpr int kBreedGroupNone = 16;
 // (groups b1, b2), else 0.
 int CanBreedWith(int a1, int a2, int b1, int b2);
 
-// Genderless Pokemon (first group 14): the page shows their group only.
-bool ShowsOnlyTheGroup(const DexPokemon& record);
-
 // Whether two Pokemon of these gender codes (sixteenths male, 17 genderless,
 // kGenderNotGiven for either sex) can be a male and a female: the day-care
 // refuses two of one sex and a genderless one without Ditto.

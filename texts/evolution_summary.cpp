@@ -10,10 +10,9 @@ std::string ReplaceFirst(std::string text, std::string_view placeholder, const s
   return text;
 }
 
-// One step: the target's name directly followed by how it happens.
-std::string Step(std::size_t position, const Evolution& evolution) {
-  return (position == 0 ? " to \n\n" : " or to \n\n") + PokemonName(evolution.evolvesto) + "(" +
-         EvolutionMethodText(evolution) + ")";
+// One step: "to Ivysaur (Level 16)".
+std::string Step(const Evolution& evolution) {
+  return "to " + PokemonName(evolution.evolvesto) + " (" + EvolutionMethodText(evolution) + ")";
 }
 }  // namespace
 
@@ -31,18 +30,20 @@ std::string EvolutionMethodText(const Evolution& evolution) {
 
 std::string EvolutionSummaryText(const DexPokemon& pokemon) {
   const IndexEntry& lowest = IndexEntryOf(pokemon.lowestevo);
-  std::string text = lowest.name;
-  if (lowest.evolutions.empty()) {
-    text += " does not evolve.";
-  } else {
-    for (std::size_t i = 0; i < lowest.evolutions.size(); ++i) {
-      const Evolution& first = lowest.evolutions[i];
-      text += Step(i, first);
-      // A target the index lacks has no further stage, and no message.
-      const auto next = Index().find(first.evolvesto);
-      if (next == Index().end()) continue;
-      for (std::size_t j = 0; j < next->second.evolutions.size(); ++j) text += Step(j, next->second.evolutions[j]);
-    }
+  if (lowest.evolutions.empty()) return lowest.name + " does not evolve.";
+  // Each branch on a paragraph of its own, so that no later stage reads as
+  // coming from the branch before it:
+  //   to Silcoon (Level 7, at random), then to Beautifly (Level 10),
+  //   or to Cascoon (Level 7, at random), then to Dustox (Level 10)
+  std::string text = lowest.name + " evolves";
+  for (std::size_t i = 0; i < lowest.evolutions.size(); ++i) {
+    const Evolution& first = lowest.evolutions[i];
+    text += (i == 0 ? "\n\n" : ",\n\nor ") + Step(first);
+    // A target the index lacks has no further stage, and no message.
+    const auto next = Index().find(first.evolvesto);
+    if (next == Index().end()) continue;
+    for (std::size_t j = 0; j < next->second.evolutions.size(); ++j)
+      text += (j == 0 ? ", then " : " or ") + Step(next->second.evolutions[j]);
   }
   return text;
 }

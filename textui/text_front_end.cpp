@@ -207,17 +207,18 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
   }
 
   std::size_t printed = 0;
-  if (!StartFaunary(tk::Instance{1}, SW_SHOWDEFAULT)) {
-    PrintNewMessageBoxes(out, printed);
-    err << "faunary-text: the program could not start\n";
-    return kExitNoStart;
-  }
+  const bool started = StartFaunary(tk::Instance{1}, SW_SHOWDEFAULT);
   if (Index().empty()) {
     // Whatever start-up said (a damaged file, say) explains the rest.
     PrintNewMessageBoxes(out, printed);
     std::error_code error;
     err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
         << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
+    return kExitNoStart;
+  }
+  if (!started) {
+    PrintNewMessageBoxes(out, printed);
+    err << "faunary-text: the program could not start\n";
     return kExitNoStart;
   }
   if (request.move) {

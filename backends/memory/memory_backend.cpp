@@ -321,6 +321,21 @@ void PickEntry(int combo_id, std::string_view text) {
   PickComboEntry(*combo, EntryPosition(combo->control, text));
 }
 
+void TypeText(int combo_id, std::string_view text) {
+  Control& c = RequireMainControl(combo_id)->control;
+  c.text = std::string(text);
+  // As Windows does: the first entry starting with the text (any case) is
+  // highlighted, without notifying.
+  const std::string lowered = Lower(c.text);
+  for (std::size_t i = 0; i < c.entries.size() && !lowered.empty(); ++i)
+    if (Lower(c.entries[i].text).starts_with(lowered)) {
+      c.selection = static_cast<int>(i);
+      break;
+    }
+}
+
+void PressEnter(int combo_id) { SendCommandFrom(*RequireMainControl(combo_id), CBN_SELENDOK); }
+
 void Click(int button_id) { ClickButton(*RequireMainControl(button_id)); }
 
 void SelectTab(int tabs_id, int position) {
@@ -524,6 +539,11 @@ void EnableControl(Window control, bool enabled) {
   if (Node* node = LiveNode(control)) node->control.enabled = enabled;
 }
 
+std::string GetControlText(Window control) {
+  const Node* node = LiveNode(control);
+  return node ? node->control.text : std::string();
+}
+
 void SetControlRedraw(Window, bool) {}  // the in-memory screen is never painted
 
 void SetStaticBitmap(Window control, Bitmap bitmap) {
@@ -575,6 +595,9 @@ void ComboSetCurSel(Window combo, int position) {
   if (!node) return;
   const bool valid = position >= 0 && static_cast<std::size_t>(position) < node->control.entries.size();
   node->control.selection = valid ? position : -1;
+  // The edit field of a simple combo box shows the selected entry.
+  if (node->control.style & CBS_SIMPLE)
+    node->control.text = valid ? node->control.entries[static_cast<std::size_t>(position)].text : std::string();
 }
 
 int ComboGetCurSel(Window combo) {

@@ -179,6 +179,10 @@ unsigned CommonControlsInitialised();  // ICC_ bits asked for
 // click in the list does; also when it is the entry already selected).
 void PickEntry(int combo_id, int position);
 void PickEntry(int combo_id, std::string_view text);  // the first entry with that text
+// Typing into a simple combo box's edit field: the text, and the first entry
+// starting with it highlighted, nothing sent. Enter sends CBN_SELENDOK.
+void TypeText(int combo_id, std::string_view text);
+void PressEnter(int combo_id);
 void Click(int button_id);                             // BN_CLICKED from a main-window button
 // Selects tab n and sends TCN_SELCHANGE, unless it is already selected.
 void SelectTab(int tabs_id, int position);

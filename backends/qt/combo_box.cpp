@@ -33,8 +33,20 @@ class SimpleCombo : public QWidget {
     // The user's choice in the list (a click, the arrow keys) changes the selection.
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
       if (setting_) return;
+      only_highlighted_ = false;
       ShowEntry(row);
       SendCommand(HandleOf(this), CBN_SELCHANGE);
+    });
+    // A click on the entry typing highlighted chooses it, as on any other.
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+      if (!only_highlighted_ || list_->row(item) != list_->currentRow()) return;
+      only_highlighted_ = false;
+      ShowEntry(list_->currentRow());
+      SendCommand(HandleOf(this), CBN_SELCHANGE);
+    });
+    connect(edit_, &QLineEdit::returnPressed, this, [this] {
+      only_highlighted_ = false;
+      SendCommand(HandleOf(this), CBN_SELENDOK);
     });
     // Typing shows the first entry that starts with the text, without choosing it.
     connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -42,6 +54,7 @@ class SimpleCombo : public QWidget {
       for (int row = 0; row < list_->count(); ++row)
         if (list_->item(row)->text().startsWith(text, Qt::CaseInsensitive)) {
           SetCurrent(row, false);
+          only_highlighted_ = true;
           break;
         }
     });
@@ -49,6 +62,7 @@ class SimpleCombo : public QWidget {
 
   QListWidget* List() const { return list_; }
   void SetEditText(const QString& text) { edit_->setText(text); }
+  QString EditText() const { return edit_->text(); }
 
   // Selects `row` (-1 clears) without notifying; the edit field shows it when `show`.
   void SetCurrent(int row, bool show) {
@@ -57,7 +71,10 @@ class SimpleCombo : public QWidget {
     if (row < 0) list_->clearSelection();
     setting_ = false;
     if (row >= 0) list_->scrollToItem(list_->item(row), QAbstractItemView::PositionAtTop);
-    if (show) ShowEntry(row);
+    if (show) {
+      only_highlighted_ = false;
+      ShowEntry(row);
+    }
   }
 
  protected:
@@ -76,6 +93,7 @@ class SimpleCombo : public QWidget {
   QLineEdit* edit_;
   QListWidget* list_;
   bool setting_ = false;
+  bool only_highlighted_ = false;  // typing moved the highlight; nothing chosen yet
 };
 
 // Either kind of combo box, behind one set of operations.
@@ -115,6 +133,7 @@ QWidget* MakeDropList(QWidget* parent, int open_height) {
 }
 
 void SetSimpleComboText(QWidget* combo, const QString& text) { static_cast<SimpleCombo*>(combo)->SetEditText(text); }
+QString SimpleComboText(QWidget* combo) { return static_cast<SimpleCombo*>(combo)->EditText(); }
 
 }  // namespace qttk
 

@@ -2,6 +2,7 @@
 #include "backends/qt/controls.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,7 +66,9 @@ QWidget* MakeButton(QWidget* parent, const QString& text, std::uint32_t style) {
     case BS_GROUPBOX: return new QGroupBox(text, parent);
     default: {
       auto* push = new QPushButton(text, parent);
-      push->setAutoDefault(false);  // Enter is the dialog's (see dialogs.cpp)
+      // In a dialog Enter is the dialog's (see dialogs.cpp); in the main window
+      // it presses the focused button.
+      push->setAutoDefault(qobject_cast<QDialog*>(parent->window()) == nullptr);
       button = push;
     }
   }
@@ -198,6 +201,16 @@ void SetControlText(Window control, std::string_view text) {
     case Kind::kSimpleCombo: SetSimpleComboText(widget, shown); break;
     default: break;  // a drop-down list, list view or tab control shows no window text
   }
+}
+
+std::string GetControlText(Window control) {
+  const Node* node = NodeOf(control);
+  if (node == nullptr) return {};
+  QString text;
+  if (node->kind == Kind::kSimpleCombo) text = SimpleComboText(node->widget);
+  if (node->kind == Kind::kTop || node->kind == Kind::kDialog) text = node->widget->windowTitle();
+  // Latin-1 is code page 1252 where names are written.
+  return text.toLatin1().toStdString();
 }
 
 void InvalidateControl(Window control) {

@@ -23,5 +23,6 @@ QWidget* MakeListView(QWidget* parent, std::uint32_t style);
 QWidget* MakeTabControl(QWidget* parent, std::uint32_t style);
 // The text a simple combo box's edit field shows.
 void SetSimpleComboText(QWidget* combo, const QString& text);
+QString SimpleComboText(QWidget* combo);
 
 }  // namespace qttk

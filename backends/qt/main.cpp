@@ -8,6 +8,7 @@
 #include "backends/qt/close_after_start.h"
 #include "backends/qt/data_preload.h"
 #include "backends/qt/qt_application.h"
+#include "backends/qt/session_end.h"
 #include "shell/native_locations.h"
 #include "app/startup.h"
 #include "port/win_constants.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   qttk::SetUpApplication(application);
   qttk::CloseAfterStartWhenAsked();
+  qttk::EndWithTheSession();
   data.Finish();
   return FaunaryMainWithData(qttk::ProgramInstance(), SW_SHOWDEFAULT);
 }

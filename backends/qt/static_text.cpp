@@ -38,14 +38,24 @@ void StaticText::SetPixmap(const QPixmap& pixmap) {
   update();
 }
 
+// Halfway between the text and its background: clearly greyed, yet still
+// readable (about 4:1 in the light and the dark palette, where the style's
+// own disabled colour gives 1.7:1).
+namespace {
+QColor GreyedTextColour(const QPalette& palette) {
+  const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+  const QColor back = palette.color(QPalette::Active, QPalette::Window);
+  return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2, (text.blue() + back.blue()) / 2);
+}
+}  // namespace
+
 void StaticText::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!pixmap_.isNull()) {
     painter.drawPixmap(0, 0, pixmap_);
     return;
   }
-  const QPalette::ColorGroup group = greyed_ ? QPalette::Disabled : QPalette::Active;
-  painter.setPen(palette().color(group, QPalette::WindowText));
+  painter.setPen(greyed_ ? GreyedTextColour(palette()) : palette().color(QPalette::Active, QPalette::WindowText));
   painter.drawText(rect(), DrawFlags(centred_), text_);
 }
 

@@ -1,6 +1,7 @@
 // SysTabControl32: a tab bar (at the bottom with TCS_BOTTOM) under a panel.
 // The pages' controls are the main window's children laid over the panel.
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -15,9 +16,33 @@ class TabControl : public QWidget {
  public:
   TabControl(QWidget* parent, bool bottom) : QWidget(parent), bar_(new QTabBar(this)), bottom_(bottom) {
     bar_->setShape(bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
-    bar_->setUsesScrollButtons(true);
+    // Every tab in view, no scroll arrows: compact tabs, as narrow as their names.
+    bar_->setUsesScrollButtons(false);
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     bar_->setExpanding(false);
     bar_->setDrawBase(false);
+    // A click on a tab gives the strip the focus, so the arrow keys go on from there.
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    // Ctrl+Tab and Ctrl+PageDown (and back) from anywhere in the window.
+    const auto step = [this](int by) {
+      const int count = bar_->count();
+      if (count == 0) return;
+      const int from = none_ ? -by : bar_->currentIndex();
+      const int to = ((from + by) % count + count) % count;
+      if (to == bar_->currentIndex()) {
+        none_ = false;
+        SendNotify(HandleOf(this), TCN_SELCHANGE);
+      } else {
+        bar_->setCurrentIndex(to);
+      }
+    };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+      connect(new QShortcut(keys, parent, nullptr, nullptr, Qt::WindowShortcut), &QShortcut::activated, this,
+              [step] { step(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+      connect(new QShortcut(keys, parent, nullptr, nullptr, Qt::WindowShortcut), &QShortcut::activated, this,
+              [step] { step(-1); });
     // A user's choice of tab (a click, the arrow keys); TabSetCurSel is quiet.
     connect(bar_, &QTabBar::currentChanged, this, [this](int) {
       none_ = false;

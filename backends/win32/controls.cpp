@@ -1,4 +1,5 @@
 // Operations every control has, and the static and button ones.
+#include "backends/win32/keyboard.h"
 #include "backends/win32/win32_handles.h"
 
 namespace tk {
@@ -7,9 +8,11 @@ using namespace win32tk;
 
 Window CreateControl(std::string_view class_name, std::string_view window_name, std::uint32_t style, int x, int y,
                      int width, int height, Window parent, int id, Instance instance) {
-  return ToWindow(CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
-                                  width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  Hinstance(instance), nullptr));
+  HWND control = CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
+                                 width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 Hinstance(instance), nullptr);
+  if (control != nullptr) WatchComboEnter(control);
+  return ToWindow(control);
 }
 
 void DestroyControl(Window control) { DestroyWindow(Hwnd(control)); }
@@ -20,6 +23,12 @@ void SetControlFont(Window control, Font font) {
 
 void SetControlText(Window control, std::string_view text) {
   SetWindowTextA(Hwnd(control), Terminated(text).c_str());
+}
+
+std::string GetControlText(Window control) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Hwnd(control))) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(Hwnd(control), text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 void InvalidateControl(Window control) { InvalidateRect(Hwnd(control), nullptr, TRUE); }

@@ -2,6 +2,7 @@
 // the message loop and the default procedure.
 #include <vector>
 
+#include "backends/win32/keyboard.h"
 #include "backends/win32/procedure_thunk.h"
 #include "backends/win32/static_double_click.h"
 #include "backends/win32/win32_handles.h"
@@ -82,6 +83,7 @@ int RunMessageLoop() {
     if (got == 0) return static_cast<int>(message.wParam);  // WM_QUIT
     if (got == -1) return 1;  // the queue is unusable: end rather than spin
     if (win32tk::DeliverGreyedStaticDoubleClick(message)) continue;
+    if (win32tk::DeliverWindowKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "pages/page_view.h"
 
@@ -44,6 +46,56 @@ TEST_F(CommittedPages, DexLinesNameOnlyTheRegionalDexesThatHoldThePokemon) {
     const std::string line = app.TextOf("crtrdexnoid") + " ";
     EXPECT_EQ(line.find(" Order 0 "), std::string::npos) << line;
   }
+}
+
+// A player walks the list in national order and finds each Pokemon by typing
+// its number, or its name with any case, spaces and punctuation, then Enter.
+TEST_F(CommittedPages, TypingANumberOrANameFindsThePokemon) {
+  // The national dex runs 1 to 493 (PokeAPI's pokemon-species ids; pret's NUM_POKEMON in Platinum).
+  const std::vector<std::string> names = app.PokemonListNames();
+  ASSERT_EQ(names.size(), 493u);
+  for (std::size_t n = 0; n < names.size(); ++n) {
+    const std::string number = std::to_string(n + 1);
+    memtk::TypeText(kPokemonListId, number);
+    memtk::PressEnter(kPokemonListId);
+    EXPECT_EQ(app.TextOf("crtrnameid"), names[n]) << number;
+    EXPECT_EQ((app.TextOf("crtrdexnoid") + " ").rfind("National Order " + number + " ", 0), 0u) << number;
+  }
+  const std::pair<const char*, const char*> typed[] = {
+      {"mr mime", "Mr. Mime"}, {"farfetchd", "Farfetch'd"}, {"HO OH", "Ho-Oh"}, {"mime jr", "Mime Jr."},
+      {" porygonz ", "Porygon-Z"}, {"nidoran-f", "Nidoran F"}, {"pikachu", "Pikachu"}, {"025", "Pikachu"}};
+  for (const auto& [text, name] : typed) {
+    memtk::TypeText(kPokemonListId, text);
+    memtk::PressEnter(kPokemonListId);
+    EXPECT_EQ(app.TextOf("crtrnameid"), name) << text;
+  }
+  // Nothing matches: Enter shows the entry the typing highlighted, here none moved.
+  memtk::TypeText(kPokemonListId, "Missingno");
+  memtk::PressEnter(kPokemonListId);
+  EXPECT_EQ(app.TextOf("crtrnameid"), "Pikachu");
+}
+
+// Beside "Lowest" and "Highest" (the page's first two boxes) stand the value and the Pokemon.
+TEST_F(CommittedPages, ComparisonBarsNameTheLowestAndHighest) {
+  // Base stats and heights of the games (Platinum's personal data); ties go to the lower national number
+  // (0'8": Diglett 50 before Natu 177).
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"HP", "1\nShedinja", "255\nBlissey"},
+      {"Attack", "5\nChansey", "165\nRampardos"},
+      {"Speed", "5\nShuckle", "160\nNinjask"},
+      {"Height", "0'8\"\nDiglett", "47'7\"\nWailord"}};
+  app.PickPokemon("Pikachu");
+  app.SelectTab("Comparisons");
+  for (const auto& [category, lowest, highest] : cases) {
+    app.PickEntry(191, category);
+    EXPECT_EQ(app.TextOf(kCompareLabelFirstId), lowest) << category;
+    EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 1), highest) << category;
+  }
+  app.PickEntry(191, "HP");
+  app.PickEntry(189, "Raichu");  // a Pokemon chosen shows its value alone, as does the current one
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 2), "60");
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 3), "");
+  EXPECT_EQ(app.TextOf(kCompareLabelFirstId + 4), "35");
 }
 
 TEST_F(CommittedPages, HeldItemsAreThoseTheGamesGive) {

@@ -15,11 +15,11 @@ memtk::MessageBoxShown Summary(FaunaryFixture& app) {
 // The same text from every member of a line; the title is the Pokemon showing.
 TEST(EvolutionSummary, WalksTheFamilyFromItsLowestMember) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Bulbasaur", "Bulbasaur to \n\nIvysaur(Level 16) to \n\nVenusaur(Level 32)"},
-      {"Ivysaur", "Bulbasaur to \n\nIvysaur(Level 16) to \n\nVenusaur(Level 32)"},
-      {"Venusaur", "Bulbasaur to \n\nIvysaur(Level 16) to \n\nVenusaur(Level 32)"},
-      {"Jolteon", "Eevee to \n\nVaporeon(Use a Water Stone) or to \n\nJolteon(Use a Thunder Stone) or to \n\n"
-                  "Espeon(High friendship {param})"},
+      {"Bulbasaur", "Bulbasaur evolves\n\nto Ivysaur (Level 16), then to Venusaur (Level 32)"},
+      {"Ivysaur", "Bulbasaur evolves\n\nto Ivysaur (Level 16), then to Venusaur (Level 32)"},
+      {"Venusaur", "Bulbasaur evolves\n\nto Ivysaur (Level 16), then to Venusaur (Level 32)"},
+      {"Jolteon", "Eevee evolves\n\nto Vaporeon (Use a Water Stone),\n\nor to Jolteon (Use a Thunder Stone),\n\n"
+                  "or to Espeon (High friendship {param})"},
       {"Caterpie", "Caterpie does not evolve."}};
   FaunaryFixture app{"shell"};
   app.StartOn("1");

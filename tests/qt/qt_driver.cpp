@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <utility>
 
 #include "backends/qt/qt_application.h"
 #include "backends/qt/qt_nodes.h"
@@ -206,6 +208,30 @@ class QtBackend final : public SessionBackend {
   std::string PressKey(Key key) override {
     return Post(dialog_.data(), [key = key == Key::kEnter ? Qt::Key_Return : Qt::Key_Escape](QWidget* dialog) {
       QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, key);
+    });
+  }
+  std::string Type(int id, const std::string& text) override {
+    QWidget* control = Control(Window::kMain, id);
+    auto* edit = control ? control->findChild<QLineEdit*>() : nullptr;
+    if (!edit) return "no edit field in " + std::to_string(id);
+    return Post(edit, [text = QString::fromLatin1(text.c_str())](QLineEdit* e) {
+      e->setFocus();
+      e->selectAll();
+      QTest::keyClicks(e, text);
+    });
+  }
+  std::string PressMainKey(MainKey key) override {
+    static const std::map<MainKey, std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys{
+        {MainKey::kEnter, {Qt::Key_Return, Qt::NoModifier}},
+        {MainKey::kDown, {Qt::Key_Down, Qt::NoModifier}},
+        {MainKey::kCtrlTab, {Qt::Key_Tab, Qt::ControlModifier}},
+        {MainKey::kCtrlShiftTab, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
+        {MainKey::kCtrlPageDown, {Qt::Key_PageDown, Qt::ControlModifier}},
+        {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}}};
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> pressed = kKeys.at(key);
+    return Post(main_.data(), [pressed](QWidget* main) {
+      QWidget* focus = QApplication::focusWidget();
+      QTest::keyClick(focus && focus->window() == main ? focus : main, pressed.first, pressed.second);
     });
   }
   std::string ConfirmMessageBox(const std::string& title) override {

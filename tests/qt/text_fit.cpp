@@ -42,6 +42,8 @@ QString DoesNotFit(const QWidget* w) {
     return {};
   }
   if (auto* e = qobject_cast<const QPlainTextEdit*>(w)) {
+    // A reader scrolls through an edit with a scroll bar.
+    if (e->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) return {};
     const QRect needed = metrics.boundingRect(e->viewport()->rect().adjusted(1, 1, -1, -1), Qt::TextWordWrap, e->toPlainText());
     return needed.height() > e->viewport()->height() ? QStringLiteral("\"%1\" is cut off").arg(e->toPlainText()) : QString();
   }

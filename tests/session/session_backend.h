@@ -21,6 +21,8 @@ enum class Reading {
   kText, kSelection, kEntryCount, kChecked, kTabCount, kTabSelection, kRowCount, kCell, kImage, kStyle, kSize
 };
 enum class Key { kEnter, kEscape };
+// Keys pressed in the main window, to its focused control.
+enum class MainKey { kEnter, kDown, kCtrlTab, kCtrlShiftTab, kCtrlPageDown, kCtrlPageUp };
 
 class SessionBackend {
  public:
@@ -53,6 +55,9 @@ class SessionBackend {
   virtual std::string DoubleClick(int) { return "this driver cannot double-click a control"; }
   virtual std::string DoubleClickRow(int id, int row) = 0;
   virtual std::string PressKey(Key key) = 0;  // in the dialog
+  // Typing into the edit field of a main-window combo box, key by key (it takes the focus).
+  virtual std::string Type(int, const std::string&) { return "this driver cannot type"; }
+  virtual std::string PressMainKey(MainKey) { return "this driver cannot press keys in the main window"; }
   virtual std::string ConfirmMessageBox(const std::string& title) = 0;
   virtual std::string Close() = 0;
   virtual std::string Screenshot(const std::string& name) = 0;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -271,6 +272,18 @@ void SessionInterpreter::AddCommands() {
          return selected ? WaitUntil(*selected == a[1], "selection of tab " + a[1]) : Done(Unread(kMain, a, 1));
        }}},
       {"click", click(kMain)},
+      // type <id> "text": into a combo box's edit field.
+      {"type", {2, 2, N::kMainWindow, [this](const Args& a) { return Done(backend_.Type(Int(a[0]), a[1])); }}},
+      // key <name>: to the main window's focused control.
+      {"key", {1, 1, N::kMainWindow, [this](const Args& a) {
+         static const std::map<std::string, MainKey> kKeys{
+             {"enter", MainKey::kEnter},          {"down", MainKey::kDown},
+             {"ctrl-tab", MainKey::kCtrlTab},     {"ctrl-shift-tab", MainKey::kCtrlShiftTab},
+             {"ctrl-page-down", MainKey::kCtrlPageDown}, {"ctrl-page-up", MainKey::kCtrlPageUp}};
+         const auto key = kKeys.find(a[0]);
+         if (key == kKeys.end()) return Done("no key " + Show(a[0]));
+         return Done(backend_.PressMainKey(key->second));
+       }}},
       {"double-click", {1, 1, N::kMainWindow, [this](const Args& a) { return Done(backend_.DoubleClick(Int(a[0]))); }}},
       {"double-click-row", {2, 2, N::kMainWindow, [this](const Args& a) {
          return Done(backend_.DoubleClickRow(Int(a[0]), Int(a[1])));

@@ -34,6 +34,17 @@ TEST(StartUp, FirstRunShowsOnlyTheMessageWithoutOwnerAndStartsOnTheDefaults) {
   }
 }
 
+// Started where there is no data: one message saying where it looked, no window, exit 1.
+TEST(StartUp, WithoutDataItSaysWhereItLookedOnceAndEnds) {
+  FaunaryFixture app{""};
+  EXPECT_EQ(app.Run([] {}), 1);
+  ASSERT_EQ(app.MessageBoxes().size(), 1u);
+  EXPECT_TRUE(app.MessageBoxes()[0].text.starts_with("No Pokemon data was found")) << app.MessageBoxes()[0].text;
+  EXPECT_NE(app.MessageBoxes()[0].text.find(app.Dir().path().string()), std::string::npos);
+  EXPECT_FALSE(memtk::TopWindow());
+  EXPECT_FALSE(app.Dir().Exists("faunary.cfgx"));
+}
+
 TEST(StartUp, TheStartPokemonIsLoadedBeforeTheWindowExists) {
   FaunaryFixture app{"shell"};
   std::string index = app.Dir().Read("data/pokemon.xml");

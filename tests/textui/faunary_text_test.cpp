@@ -121,13 +121,15 @@ TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
   }
 }
 
-// The message boxes shown so far come first, then where it looked for the data.
+// The program's one message box comes first, then where it looked for the data.
 TEST_F(FaunaryText, WithoutDataItSaysWhereItLooked) {
   dir.Remove("data");
   dir.Remove("faunary.dat");
   const Outcome run = Start({"1"});
   EXPECT_EQ(run.status, 4);
-  EXPECT_NE(run.out.find("Invalid Pokemon selected"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("No Pokemon data was found"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("Invalid Pokemon"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("first time"), std::string::npos) << run.out;
   EXPECT_NE(run.err.find("no Pokemon data found"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find(dir.path().string()), std::string::npos) << run.err;
 }

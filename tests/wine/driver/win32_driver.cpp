@@ -230,6 +230,25 @@ class Win32Backend final : public SessionBackend {
     PostMessageA(target, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
     return "";
   }
+  // Characters to the combo box's edit field, as the keyboard gives them;
+  // later keys go to the same field.
+  std::string Type(int id, const std::string& text) override {
+    HWND edit = FindWindowExA(Item(Window::kMain, id), nullptr, "Edit", nullptr);
+    if (edit == nullptr) return "no edit field in " + std::to_string(id);
+    typed_in_ = edit;
+    Notify(edit, EM_SETSEL, 0, -1);
+    for (const char c : text) Notify(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    return Answered();
+  }
+  // Only keys without modifiers: a key from another process cannot hold Ctrl down.
+  std::string PressMainKey(MainKey key) override {
+    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter and down";
+    if (typed_in_ == nullptr) return "type first: keys go to the field typed in";
+    const WPARAM code = key == MainKey::kEnter ? VK_RETURN : VK_DOWN;
+    Notify(typed_in_, WM_KEYDOWN, code, 1);
+    Notify(typed_in_, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+    return Answered();
+  }
   std::string ConfirmMessageBox(const std::string& title) override {
     HWND ok = GetDlgItem(FindMessageBox(title), IDOK);
     if (ok == nullptr) return "the message box has no OK button";
@@ -249,6 +268,7 @@ class Win32Backend final : public SessionBackend {
   }
 
  private:
+  HWND typed_in_ = nullptr;
   HWND Item(Window window, int id) const {
     HWND parent = window == Window::kMain ? main_ : dialog_;
     return id == kItself ? parent : GetDlgItem(parent, id);
