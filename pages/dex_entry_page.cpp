@@ -15,9 +15,8 @@ void DexEntryPage::CreateControls() {
 }
 
 void DexEntryPage::Draw() {
-  const DexPokemon& record = CurrentRecord();
-  for (std::size_t i = 0; i < kDexEntryRows; ++i)
-    tk::SetControlText(controls_[i], DexEntryText(kDexEntryRowTable[i], record));
+  const std::array<std::string, kDexEntryRows> texts = DexEntryTexts(CurrentRecord());
+  for (std::size_t i = 0; i < kDexEntryRows; ++i) tk::SetControlText(controls_[i], texts[i]);
 }
 
 int DexEntryPage::OnCommand(int /*id*/, int /*code*/, std::intptr_t /*data*/) { return 0; }

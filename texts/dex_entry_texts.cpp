@@ -25,3 +25,19 @@ std::string DexEntryText(const DexEntryRow& row, const DexPokemon& record) {
   if (g < 1 || g > row.last_generation) return row.unavailable;
   return row.label + record.*row.entry;
 }
+
+bool HoldsDexEntries(const DexPokemon& record) {
+  for (const DexEntryRow& row : kDexEntryRowTable)
+    if (!(record.*row.entry).empty()) return true;
+  return false;
+}
+
+std::array<std::string, kDexEntryRows> DexEntryTexts(const DexPokemon& record) {
+  std::array<std::string, kDexEntryRows> texts;
+  if (!HoldsDexEntries(record)) {
+    texts[0] = kNoDexEntriesHint;
+    return texts;
+  }
+  for (std::size_t i = 0; i < kDexEntryRows; ++i) texts[i] = DexEntryText(kDexEntryRowTable[i], record);
+  return texts;
+}

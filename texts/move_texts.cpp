@@ -2,9 +2,6 @@
 
 #include "port/dialog_ids.h"
 
-#include <charconv>
-#include <iterator>
-
 #include "records/dex_data.h"
 
 std::string MoveMethodText(std::int32_t code) {
@@ -36,18 +33,16 @@ std::vector<ListRow> LevelMoveRows(const DexPokemon& record) {
   return rows;
 }
 
-std::string AccuracyPercentText(std::int32_t accuracy) {
-  const double percent = static_cast<double>(accuracy) * 100.0 / 255.0;
-  char buffer[32];
-  const auto result =
-      std::to_chars(std::begin(buffer), std::end(buffer), percent, std::chars_format::general, 6);
-  return std::string(buffer, result.ptr);
+std::string PercentOf255Text(std::int32_t value) {
+  // The data stores p% as p x 255 / 100 cut off, as the older games' tables do (and older
+  // data sets rounded up); the nearest whole per cent gives p back either way. Widened so
+  // that no value a data file can hold overflows.
+  const std::int64_t scaled = static_cast<std::int64_t>(value) * 100;
+  return std::to_string((scaled + (scaled < 0 ? -127 : 127)) / 255);
 }
 
-std::string EffectPercentText(std::int32_t movefxchance) {
-  // Widened so that no chance a data file can hold overflows the product; the
-  // quotient always fits back.
-  return std::to_string(static_cast<std::int64_t>(movefxchance) * 100 / 255);
+std::string AccuracyText(std::int32_t accuracy) {
+  return accuracy == 0 ? "---" : PercentOf255Text(accuracy) + "%";
 }
 
 MoveDetails ComposeMoveDetails(const DexMove& move) {
@@ -59,9 +54,9 @@ MoveDetails ComposeMoveDetails(const DexMove& move) {
               {kMoveAttackType, "Attack Type: " + t.attktypes.Row(move.movetype).text},
               {kMovePower, "Power: " + std::to_string(move.power)},
               {kMovePp, "PP: " + std::to_string(move.pp)},
-              {kMoveAccuracy, "Accuracy: " + AccuracyPercentText(move.accuracy) + "%"},
+              {kMoveAccuracy, "Accuracy: " + AccuracyText(move.accuracy)},
               {kMoveAffected, "Number affected: " + std::to_string(move.numaffected)},
-              {kMoveEffectChance, "Effect accuracy: " + EffectPercentText(move.movefxchance) + "%"},
+              {kMoveEffectChance, "Effect accuracy: " + PercentOf255Text(move.movefxchance) + "%"},
               {kMoveEffect, t.movefx.Row(move.movefx).text},
               {kMoveContestType, "Contest Type: " + t.cntstypes.Row(move.contesttype).text},
               {kMoveAppeal, "Appeal: " + std::to_string(move.contestappeal)},

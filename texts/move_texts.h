@@ -15,11 +15,12 @@ std::string MoveMethodText(std::int32_t code);
 // its type icon and id, then the level code texts of the eight versions.
 std::vector<ListRow> LevelMoveRows(const DexPokemon& record);
 
-// accuracy x 100 / 255 in the general format: at most six significant digits,
-// no trailing zeros (229 gives "89.8039").
-std::string AccuracyPercentText(std::int32_t accuracy);
-// movefxchance x 100 / 255, truncated toward zero (76 gives "29").
-std::string EffectPercentText(std::int32_t movefxchance);
+// A chance on the data's 0-255 scale as the games' whole per cent: 229 gives "90",
+// 25 gives "10", 255 gives "100".
+std::string PercentOf255Text(std::int32_t value);
+// What the accuracy line shows after "Accuracy: ": the per cent and "%", or "---" for
+// accuracy 0, a move that never misses.
+std::string AccuracyText(std::int32_t accuracy);
 
 // What the move details dialog shows: its title and the text of each control.
 struct MoveDetailsText {

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "port/win_constants.h"
 #include "textui/calc_command.h"
+#include "textui/move_text.h"
 #include "textui/screen_text.h"
 
 namespace {
@@ -20,6 +21,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
+    "       faunary-text --move MOVE\n"
+    "       faunary-text --list | --help | --version\n"
     "\n"
     "Shows a page of Faunary as text, without a display. Run it in a directory\n"
     "holding data/ (or faunary.dat); the settings file faunary.cfgx there is read\n"
@@ -44,16 +47,24 @@ constexpr const char* kUsage =
     "                 exp-needed --level L\n"
     "               STAT is hp, attack, defense, speed, spatk or spdef; names and\n"
     "               balls in any case; a choice the dialog does not offer exits 3\n"
+    "  --move MOVE  show the details of a move, by name (any case; spaces, hyphens\n"
+    "               and apostrophes do not count: \"will o wisp\")\n"
+    "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
+    "  --version    show the program's version\n"
     "\n"
-    "Exit status: 0 shown, 1 unknown Pokemon, 2 unknown tab, 3 bad arguments,\n"
+    "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab, 3 bad arguments,\n"
     "4 no Pokemon data found or the program could not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
   std::string page = "Main";
+  bool page_given = false;
+  std::optional<std::string> move;
   bool all = false;
   bool help = false;
+  bool version = false;
+  bool list = false;
 };
 
 std::string Lowered(const std::string& text) {
@@ -69,13 +80,24 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       request.help = true;
+    } else if (arg == "--list") {
+      request.list = true;
+    } else if (arg == "--version") {
+      request.version = true;
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
       if (i + 1 == args.size()) return "--page needs a tab name";
       request.page = args[++i];
+      request.page_given = true;
     } else if (arg.rfind("--page=", 0) == 0) {
       request.page = arg.substr(7);
+      request.page_given = true;
+    } else if (arg == "--move") {
+      if (i + 1 == args.size()) return "--move needs a move name";
+      request.move = args[++i];
+    } else if (arg.rfind("--move=", 0) == 0) {
+      request.move = arg.substr(7);
     } else if (arg.size() > 1 && arg[0] == '-') {
       return "unknown option " + arg;
     } else if (request.pokemon) {
@@ -84,6 +106,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
       request.pokemon = arg;
     }
   }
+  if (request.move && (request.pokemon || request.page_given || request.all))
+    return "--move shows a move alone, without a Pokemon, --page or --all";
   return std::nullopt;
 }
 
@@ -115,6 +139,14 @@ bool PickPokemon(const std::string& id) {
   return false;
 }
 
+// "id name" per line, as the Pokemon list shows them; the shell's completion reads it.
+void PrintPokemonList(std::ostream& out) {
+  const memtk::Control* list = memtk::FindControl(kPokemonListId);
+  if (!list) return;
+  for (const memtk::ComboEntry& entry : list->entries)
+    if (const std::string* id = PokemonIdOfItemData(entry.data)) out << *id << ' ' << entry.text << '\n';
+}
+
 std::string TypeName(int image) {
   const std::string& name = Data().tables.stdtypes.Row(image).text;
   return name.empty() ? "type " + std::to_string(image) : name;
@@ -144,6 +176,10 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     out << kUsage;
     return kExitOk;
   }
+  if (request.version) {
+    out << "faunary-text " << FAUNARY_VERSION << "\n";
+    return kExitOk;
+  }
   const std::optional<int> tab = TabByName(request.page);
   if (!tab) {
     err << "faunary-text: there is no tab \"" << request.page << "\" (see --help)\n";
@@ -163,6 +199,16 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: no Pokemon data found: neither data/pokemon.xml nor faunary.dat in "
         << std::filesystem::current_path(error).string() << " lists any Pokemon\n";
     return kExitNoStart;
+  }
+  if (request.move) {
+    PrintNewMessageBoxes(out, printed);
+    const int status = PrintMoveDetails(*request.move, out, err);
+    PrintNewMessageBoxes(out, printed);
+    return status;
+  }
+  if (request.list) {
+    PrintPokemonList(out);
+    return kExitOk;
   }
   if (request.pokemon) {
     const std::optional<std::string> id = FindPokemon(*request.pokemon);

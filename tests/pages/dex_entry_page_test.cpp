@@ -17,7 +17,8 @@ const char* const kVersions[] = {"Green", "Red",      "Yellow",  "Stadium 1", "G
 
 // Generation 1 shows every version (an empty entry leaves the bare label); a later
 // generation shows "Not available" before its first version, and so does a Pokemon
-// without a generation, even for the texts it has.
+// without a generation, even for the texts it has. A Pokemon without a single entry
+// (every Pokemon of the facts-only data set) shows one line saying where to read more.
 TEST(DexEntries, ShowOnlyTheVersionsSinceTheGeneration) {
   FaunaryFixture app{"pages-basic"};
   OpenPage(app, "Pokedex Entries");
@@ -38,6 +39,12 @@ TEST(DexEntries, ShowOnlyTheVersionsSinceTheGeneration) {
       expected.push_back(kVersions[k] + std::string(": ") +
                          (k < first ? "Not available" : "Fixture " + pokemon + " " + kVersions[k] + "."));
     EXPECT_EQ(EntryTextsShown(), expected);
+  }
+  for (const char* pokemon : {"Ivysaur", "Togepi"}) {
+    app.PickPokemon(pokemon);
+    std::vector<std::string> expected(14, "");
+    expected[0] = "This data set holds no Pokedex entries; readme.txt says how to add them.";
+    EXPECT_EQ(EntryTextsShown(), expected) << pokemon;
   }
   EXPECT_TRUE(app.MessageBoxes().empty());
 }

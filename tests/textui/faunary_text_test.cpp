@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,14 @@ const char* const kSettings =
 class FaunaryText : public testing::Test {
  protected:
   void SetUp() override { dir.Write("faunary.cfgx", kSettings); }
-  // Runs faunary-text with these arguments (none holds a quote).
+  // Runs faunary-text with these arguments, each quoted for the shell.
   Outcome Start(const std::vector<std::string>& args) {
     std::string command = std::string("'") + FAUNARY_TEXT_PROGRAM + "'";
-    for (const std::string& arg : args) command.append(" '").append(arg).append("'");
+    for (const std::string& arg : args) {
+      command.append(" '");
+      for (const char c : arg) c == '\'' ? command.append("'\\''") : command.append(1, c);
+      command.append("'");
+    }
     const int raw = std::system((command + " >run.out 2>run.err").c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, dir.Read("run.out"), dir.Read("run.err")};
   }
@@ -66,7 +71,10 @@ TEST_F(FaunaryText, BadArgumentsExitWithAClearMessageAndWriteNothing) {
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
       {{"Missingno"}, 1, "faunary-text: there is no Pokemon with the id or name \"Missingno\"\n"},
       {{"1", "--page", "Pokedex"}, 2, "faunary-text: there is no tab \"Pokedex\""},
-      {{"1", "--page"}, 3, "faunary-text: --page needs a tab name\nUsage:"}};
+      {{"1", "--page"}, 3, "faunary-text: --page needs a tab name\nUsage:"},
+      {{"--move", "Poisn Powdr"}, 1, "faunary-text: there is no move \"Poisn Powdr\"; closest: PoisonPowder, "},
+      {{"--move", "Powder"}, 1, "faunary-text: there is no move \"Powder\"; closest: Sleep Powder, PoisonPowder, "},
+      {{"1", "--move", "Tackle"}, 3, "faunary-text: --move shows a move alone"}};
   for (const auto& [args, status, err_start] : cases) {
     const Outcome run = Start(args);
     EXPECT_EQ(run.status, status) << err_start;
@@ -74,6 +82,43 @@ TEST_F(FaunaryText, BadArgumentsExitWithAClearMessageAndWriteNothing) {
     EXPECT_TRUE(run.err.starts_with(err_start)) << run.err;
   }
   EXPECT_EQ(dir.Read("faunary.cfgx"), kSettings);
+}
+
+// Names match in any case, without spaces, hyphens and apostrophes.
+TEST_F(FaunaryText, PrintsTheDetailsDialogOfAMove) {
+  for (const char* name : {"PoisonPowder", "poison powder", "POISON-POWDER", "Poison'Powder"}) {
+    const Outcome run = Start({"--move", name});
+    EXPECT_EQ(run.status, 0) << name;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "=== PoisonPowder ===\nPoisonPowder\nType: Poison\nAttack Type: Status\nPower: 0\nPP: 35\n"
+              "Accuracy: 75%\nNumber affected: 1\nEffect accuracy: 30%\nFixture effect: poisons sometimes.\n"
+              "Contest Type: Smart\nAppeal: 1\nJam: 3\nFixture contest: jams the others.\n"
+              "Super Contest Appeal: 1\nNo contest effect.\n<Done>\n")
+        << name;
+  }
+}
+
+// The committed data against facts a player can check in Platinum (its move table; the summary
+// screen shows "---" for the accuracy of a move that never misses).
+TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
+  dir.Remove("data");
+  dir.Remove("faunary.dat");
+  std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", dir.path() / "data",
+                        std::filesystem::copy_options::recursive);
+  const std::pair<const char*, const char*> cases[] = {
+      {"recover", "PP: 10\n"},           {"Softboiled", "PP: 10\n"},
+      {"mind reader", "PP: 5\n"},        {"Luster Purge", "Power: 70\n"},
+      {"poison fang", "Effect accuracy: 30%\n"}, {"heal bell", "Effect accuracy: 0%\n"},
+      {"Cotton Spore", "Number affected: 1\n"},  {"howl", "Number affected: 1\n"},
+      {"hypnosis", "Accuracy: 60%\n"},   {"aeroblast", "Accuracy: 95%\n"},
+      {"swift", "Accuracy: ---\n"},      {"vicegrip", "=== ViceGrip ===\n"},
+      {"teleport", "Works in a way of its own (Teleport).\n"}};
+  for (const auto& [name, line] : cases) {
+    const Outcome run = Start({"--move", name});
+    EXPECT_EQ(run.status, 0) << name << run.err;
+    EXPECT_NE(run.out.find(line), std::string::npos) << name << ":\n" << run.out;
+  }
 }
 
 // The message boxes shown so far come first, then where it looked for the data.

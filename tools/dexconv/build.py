@@ -11,6 +11,8 @@ from .learnsets import FORM_TUTORS, form_tutor_entries, learn_entries, level_row
 from .mdred import MdRed
 from .movenumbers import MoveNumbers
 from .moves import MoveTables
+from .platinum_moves import platinum_moves
+from .platinum_hgss import Gen4Learnsets
 from .pokemon import PokemonFacts
 from .pret import Pret
 from .source import ApiSource, MdRedSource
@@ -22,14 +24,14 @@ TABLE_FILES = ["types.xml", "movefx.xml", "contestfx.xml", "evolution.xml", "bre
 RECORD_FOLDER = "pokemon"
 
 
-def build(api_dir, md_dir, pret_dir, full):
+def build(api_dir, md_dir, pret_dir, full, fill_dir=None):
     """All files of a data set: {"data/...": text}, in archive order."""
-    api = ApiSource(api_dir)
+    api = ApiSource(api_dir, fill_dir)
     md = MdRedSource(md_dir)
     pret = Pret(pret_dir)
     groups = VersionGroups(api)
     numbers = MoveNumbers(api)
-    moves = MoveTables(api, numbers, full)
+    moves = MoveTables(api, numbers, platinum_moves(pret_dir), full)
     abilities = tables.Abilities(api, full)
     evolutions = Evolutions(api, moves, groups, pret.platinum)
     locations = LocationTable(api)
@@ -37,7 +39,8 @@ def build(api_dir, md_dir, pret_dir, full):
 
     dexes = range(1, LAST_POKEMON + 1)
     facts = {dex: PokemonFacts(api, pret, dex, abilities) for dex in dexes}
-    learned = {dex: learn_entries(facts[dex].raw, moves) for dex in dexes}
+    gen4 = Gen4Learnsets(pret_dir, api, numbers)
+    learned = {dex: gen4.entries(dex, learn_entries(facts[dex].raw, moves)) for dex in dexes}
     by_slug = {api.get("move", n)["name"]: numbers.ours(n) for n in numbers.source_ids()}
     for dex in FORM_TUTORS:
         learned[dex] += form_tutor_entries(dex, by_slug)
@@ -53,7 +56,7 @@ def build(api_dir, md_dir, pret_dir, full):
     records = {}
     for dex in dexes:
         f = facts[dex]
-        record = _record(f, evolutions, learned, machines, (hatching, egg_texts), moves, full)
+        record = _record(f, evolutions, learned, machines, (hatching, egg_texts), moves, full, gen4)
         _add_dungeon_facts(record, mdred, dex)
         _add_locations(record, api, locations, mdred, dex)
         file_name = f"{RECORD_FOLDER}/{dex}.xml"
@@ -126,7 +129,7 @@ def _index_fields(node, f, evolutions):
     node.add("firstgeneration", f.generation)
 
 
-def _record(f, evolutions, learned, machines, breeding, moves, full):
+def _record(f, evolutions, learned, machines, breeding, moves, full, gen4):
     r = Node("pokemon", id=str(f.dex))
     r.add("dexno", f.dex)
     r.add_value("johtodex", f.johto)
@@ -177,6 +180,7 @@ def _record(f, evolutions, learned, machines, breeding, moves, full):
             flags = r.add(f"gen{gen}tm")
             for marker in markers[gen]:
                 flags.add(marker)
+    gen4.add_flags(r, learned[f.dex])
     r.add_value("dpgenderdiff", f.gender_difference)
     for gen in (3, 4):
         names = f.abilities[gen]

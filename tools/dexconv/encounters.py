@@ -24,13 +24,15 @@ _CONDITION_BITS = {
 BIT_ELEMENTS = sorted(list(_METHOD_BITS.values()) + list(_CONDITION_BITS.values()), key=lambda e: e[1])
 # Conditions that only name the ordinary case.
 _NEUTRAL = {"swarm-no", "radar-off", "slot2-none", "great-marsh-daily-slot-none",
-            "backlot-not-mentioned", "story-progress-none", "other-none", "item-none"}
+            "backlot-not-mentioned", "story-progress-none", "other-none", "item-none",
+            "radio-off", "bug-catching-contest-no", "johto-safari-blocks-inactive"}
 _SKIPPED = {"other-virtual-console"}  # not the original games
 # Honey trees: the source gives a slot's chance within its group. Group C (Munchlax) comes
 # only from the four trees the trainer ID picks, and from them one time in a hundred
 # (pokeplatinum honey_tree.c: IsMunchlaxTree, GetTreeEncounterGroup).
 _MUNCHLAX_GROUP = "honey-tree-group-c"
 _MUNCHLAX_GROUP_PERCENT = 1
+_SAFARI_BLOCKS = "johto-safari-blocks-"
 
 # Ways of meeting a Pokemon that no condition bit shows, in our words; walking shows nothing.
 _METHOD_LABELS = {
@@ -67,6 +69,22 @@ _CONDITION_LABELS = {
     "tv-option-red": "answer Red on the TV",
     "story-progress-oak-eterna-city": "after meeting Oak in Eterna City",
     "story-progress-defeat-jupiter": "after beating Jupiter",
+    # Platinum, HeartGold and SoulSilver
+    "radio-hoenn": "Hoenn Sound", "radio-sinnoh": "Sinnoh Sound",
+    "bug-catching-contest-yes": "Bug-Catching Contest",
+    "headbutt-tree-common": "common trees", "headbutt-tree-rare": "rare trees",
+    "headbutt-tree-secret": "special trees",
+    "story-progress-beat-red": "after beating Red",
+    "story-progress-receive-tm-from-claire": "after Clair's TM",
+    "story-progress-returned-machine-part": "after returning the Machine Part",
+    "story-progress-vermilion-copycat": "after Copycat's doll",
+    "story-progress-zephyr-badge": "after the Zephyr Badge",
+    "other-correct-password": "with the right password",
+    "other-event-arceus-in-party": "event Arceus in the party",
+    "other-giratina-not-caught-in-distortion-world": "if Giratina got away",
+    "other-received-kanto-starter": "the Kanto starter",
+    "other-snorlax-11-beat-league": "after the League, if Snorlax fainted",
+    "other-talk-to-cynthias-grandmother": "after talking to Cynthia's grandmother",
 }
 # Areas without an English name in the source.
 _AREA_NAMES = {"hoenn-pokecenter-area": "Pokemon Center", "kanto-pokecenter-area": "Pokemon Center",
@@ -87,6 +105,9 @@ def _condition_label(api, name):
         return f"for {name[6:]} coins"
     if name.startswith("weekday-"):
         return f"on {name[8:].capitalize()}s"
+    if name.startswith("johto-safari-blocks-"):
+        area, points = name[len("johto-safari-blocks-"):].split("-min-")
+        return f"{points}+ {area.capitalize()} block points"
     if name.startswith("great-marsh-daily-slot-"):
         return "daily Pokemon"
     if name == _MUNCHLAX_GROUP:
@@ -170,10 +191,19 @@ class LocationTable:
             raise SystemExit(f"encounter method without a label of ours: {method}")
         if method_label:
             labels.append(method_label)
+        # An area's Safari Zone block requirements share one row, whose parameter they are,
+        # rather than a row for every combination of block points.
+        blocks = [c for c in conditions if c.startswith(_SAFARI_BLOCKS)]
+        if blocks and param is None:
+            conditions = [c for c in conditions if c not in blocks]
+            param = ", ".join(_condition_label(self.api, c) for c in blocks)
         labels += [_condition_label(self.api, c) for c in conditions]
-        base = "route" if param is not None else area["name"]
-        key = "/".join([base] + ([method] if method_label else []) + list(conditions))
-        shown = "Route %s" if param is not None else text
+        base = "route" if param is not None and not blocks else area["name"]
+        key = "/".join([base] + ([method] if method_label else []) + list(conditions)
+                       + (["blocks"] if blocks else []))
+        shown = "Route %s" if base == "route" else text
+        if blocks:
+            labels.append("%s")
         if labels:
             shown += " (" + ", ".join(labels) + ")"
         self.rows[key] = (shown, param is not None)
@@ -257,7 +287,7 @@ def _merge(rows):
 
 def _row_order(row):
     key, low, high, param, bits, chance = row
-    number = int(param.split(" ")[0]) if param[:1].isdigit() else 0
+    number = int(re.match(r"\d*", param)[0] or 0)   # routes in number order
     return (key.split("/")[0], number, param, key, bits, low, high, chance)
 
 

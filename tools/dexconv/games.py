@@ -14,7 +14,7 @@ GENERATION_NUMBERS = {
 LEVEL_COLUMNS = [
     ("rblvl", "red-blue"), ("ylvl", "yellow"), ("gslvl", "gold-silver"), ("clvl", "crystal"),
     ("rslvl", "ruby-sapphire"), ("frlglvl", "firered-leafgreen"), ("xdlvl", "xd"),
-    ("dplvl", "diamond-pearl"),
+    ("dplvl", "diamond-pearl"), ("ptlvl", "platinum"), ("hgsslvl", "heartgold-soulsilver"),
 ]
 
 # Machines of each generation's grid come from these version groups.
@@ -43,14 +43,16 @@ VERSION_GROUP_TITLES = {
 VERSION_CODES = [
     "red", "blue", "yellow", "gold", "silver", "crystal", "ruby", "sapphire", "firered",
     "leafgreen", "colosseum", "emerald", "xd", None, None, None, None, "diamond", "pearl",
+    "platinum", "heartgold", "soulsilver",
 ]
 VERSION_ELEMENTS = [
     "redloc", "blueloc", "yellowloc", "goldloc", "silverloc", "crystalloc", "rubyloc",
     "sapphireloc", "fireredloc", "leafgreenloc", "coliloc", "emeraldloc", "xdloc", "trozeiloc",
-    "rangerloc", "mdredloc", "mdblueloc", "diamondloc", "pearlloc",
+    "rangerloc", "mdredloc", "mdblueloc", "diamondloc", "pearlloc", "platinumloc", "heartgoldloc",
+    "soulsilverloc",
 ]
 MD_RED_CODE = 15
-TIMED_VERSIONS = {"gold", "silver", "crystal", "diamond", "pearl"}
+TIMED_VERSIONS = {"gold", "silver", "crystal", "diamond", "pearl", "platinum", "heartgold", "soulsilver"}
 
 
 class VersionGroups:

@@ -39,7 +39,8 @@ def _sentence(text):
     return text[0].upper() + text[1:] + "."
 
 
-def effect_text(move, display_name):
+def effect_text(move, display_name, priority):
+    """Our own sentence for a move's battle effect; `priority` is the generation 4 game's."""
     meta = move.get("meta")
     if move["type"]["name"] == "shadow":
         return "Shadow move of Colosseum and XD."
@@ -91,14 +92,13 @@ def effect_text(move, display_name):
             lines.append(f"Strikes up to {hi} times.")  # one blow per party member
         else:
             lines.append(f"Strikes {lo} to {hi} times.")
-    # Turn counts and priority values changed after generation 4; only the direction stays.
     if meta.get("crit_rate"):
         lines.append("Raised chance of a critical hit.")
     if meta.get("flinch_chance"):
         lines.append("May make the target flinch.")
     if meta.get("drain", 0) < 0:
         lines.append(f"The user is hurt by {-meta['drain']}% of the damage dealt.")
-    priority = move.get("priority") or 0
+    # Priority values were renumbered later; only the direction is said.
     if priority > 0:
         lines.append("Usually acts first.")
     elif priority < 0:

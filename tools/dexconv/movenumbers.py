@@ -1,12 +1,12 @@
 """Move ids of the program.
 
-The machine grids assume this numbering: the 251 moves of generations 1-2 are numbered
-1-251 in case-insensitive alphabetical order of their generation 4 names, with Sandstorm
-placed right before Sand-Attack; moves 252-354 keep their national numbers; the 18
-shadow moves (source ids 10001-10018) are 355-372; national moves 355-467 become 373-485.
+The machine grids, the records and stored data assume this numbering: the 251 moves of
+generations 1-2 are numbered 1-251 in case-insensitive alphabetical order of their generation 4
+names (ViceGrip as Vise Grip), with Sandstorm placed right before Sand-Attack; moves 252-354
+keep their national numbers; the 18 shadow moves (source ids 10001-10018) are 355-372; national moves 355-467 become 373-485.
 """
 from .source import english, url_id
-from .text import GEN4_MOVE_NAMES, ascii_text
+from .text import ascii_text
 
 OLD_MOVES = 251
 KEPT_LAST = 354
@@ -16,14 +16,27 @@ LAST_NATIONAL = 467
 MOVE_COUNT = LAST_NATIONAL + SHADOW_COUNT  # 485
 
 
-def move_display_name(move):
-    """The generation 4 spelling of a move's English name."""
-    return GEN4_MOVE_NAMES.get(move["name"]) or ascii_text(english(move["names"]))
+# The spellings the numbering sorts the generation 1-2 moves by: the generation 4 games'
+# names, except ViceGrip, which the first data sets sorted under its later spelling. Only
+# the ids depend on these; the names shown are Platinum's.
+_SORT_SPELLINGS = {
+    "ancient-power": "AncientPower", "bubble-beam": "BubbleBeam", "double-slap": "DoubleSlap",
+    "dragon-breath": "DragonBreath", "dynamic-punch": "DynamicPunch",
+    "extreme-speed": "ExtremeSpeed", "feint-attack": "Faint Attack",
+    "high-jump-kick": "Hi Jump Kick", "poison-powder": "PoisonPowder",
+    "sand-attack": "Sand-Attack", "self-destruct": "Selfdestruct", "smokescreen": "SmokeScreen",
+    "soft-boiled": "Softboiled", "solar-beam": "SolarBeam", "sonic-boom": "SonicBoom",
+    "thunder-punch": "ThunderPunch", "thunder-shock": "ThunderShock", "vice-grip": "Vise Grip",
+}
+
+
+def _sort_spelling(move):
+    return _SORT_SPELLINGS.get(move["name"]) or ascii_text(english(move["names"]))
 
 
 class MoveNumbers:
     def __init__(self, api):
-        names = {n: move_display_name(api.get("move", n)) for n in range(1, OLD_MOVES + 1)}
+        names = {n: _sort_spelling(api.get("move", n)) for n in range(1, OLD_MOVES + 1)}
         order = sorted(names, key=lambda n: (names[n].lower(), n))
         sandstorm, sand_attack = self._national(api, "sandstorm"), self._national(api, "sand-attack")
         order.remove(sandstorm)

@@ -1,12 +1,10 @@
 """The move table (data/moves.xml) and the two effect tables it refers to."""
-from .games import VersionGroups
 from .move_effects import CONTEST_EFFECTS, SUPER_CONTEST_EFFECTS, effect_text
-from .movenumbers import move_display_name
 from .source import english
-from .text import one_line
+from .text import ascii_text, one_line
 from .xmlout import Node, keyed_rows
 
-# Targets counted as Pokemon affected in a double battle; field moves affect no Pokemon.
+# Targets of the open data counted as Pokemon affected in a double battle; field moves affect no Pokemon.
 _AFFECTED = {
     "specific-move": 1, "selected-pokemon-me-first": 1, "ally": 1, "user-or-ally": 1,
     "user": 1, "random-opponent": 1, "selected-pokemon": 1, "fainting-pokemon": 1,
@@ -15,49 +13,29 @@ _AFFECTED = {
 }
 
 
-def accuracy_255(percent):
-    """Accuracy on the 0-255 scale of the older games (90% is 229); never-missing moves 255."""
-    if percent is None:
-        return 255
-    return percent * 255 // 100
+def scale_255(percent):
+    """A per cent on the 0-255 scale of the generation 1-2 games' tables (their `percent`
+    macro: 90% is 229, 10% is 25); None (a move that never misses) is 0."""
+    return 0 if percent is None else percent * 255 // 100
 
 
-def chance_255(percent):
-    """Effect chance on the 0-255 scale, the smallest value whose truncated percentage
-    (value x 100 / 255) is the game's percentage."""
-    if not percent:
-        return 0
-    return -(-percent * 255 // 100)
-
-
-def _gen4_values(move, groups):
-    """Power, accuracy, PP, effect chance and type as of Diamond/Pearl.
-
-    A past entry holds the values in effect before its version group; the earliest
-    entry after the target version group holds the target's value."""
-    values = {k: move[k] for k in ("power", "accuracy", "pp", "effect_chance")}
-    values["type"] = move["type"]["name"]
-    taken = set()
-    for past in sorted(move.get("past_values") or [], key=lambda p: groups.order[p["version_group"]["name"]]):
-        if not groups.after_target(past["version_group"]["name"]):
-            continue
-        for key in ("power", "accuracy", "pp", "effect_chance", "type"):
-            value = past.get(key)
-            if value is None or key in taken:
-                continue
-            values[key] = value["name"] if key == "type" else value
-            taken.add(key)
-    return values
+def _shadow_facts(move):
+    """A shadow move of Colosseum and XD, which Platinum's table does not hold."""
+    return {"name": ascii_text(english(move["names"])), "type": move["type"]["name"],
+            "class": (move.get("damage_class") or {}).get("name", ""), "power": move["power"] or 0,
+            "accuracy": move["accuracy"], "pp": move["pp"] or 0,
+            "effect_chance": move["effect_chance"] or 0,
+            "affected": _AFFECTED[move["target"]["name"]], "priority": move.get("priority") or 0}
 
 
 class MoveTables:
     """Builds moves.xml, movefx.xml and contestfx.xml."""
 
-    def __init__(self, api, numbers, full):
+    def __init__(self, api, numbers, platinum, full):
         self.api = api
         self.numbers = numbers
+        self.platinum = platinum  # national number -> facts of Platinum's move table
         self.full = full
-        self.groups = VersionGroups(api)
         self.names = {}          # our id -> display name
         self.effect_keys = {}    # effect text -> key
         self.moves_root = Node("moves")
@@ -68,30 +46,35 @@ class MoveTables:
             self.effect_keys[text] = f"fx{len(self.effect_keys) + 1}"
         return self.effect_keys[text]
 
-    def _effect(self, move, name, chance):
+    def _effect(self, move, facts):
         if self.full:
             short = english(move.get("effect_entries"), "short_effect")
             if short:
-                return one_line(short.replace("$effect_chance", str(chance or 0)))
-        return effect_text(move, name)
+                return one_line(short.replace("$effect_chance", str(facts["effect_chance"])))
+        return effect_text(move, facts["name"], facts["priority"])
+
+    def _facts(self, source_id, move):
+        facts = self.platinum.get(source_id) or _shadow_facts(move)
+        if facts["affected"] is None:  # a side or field move that may act on the Pokemon there
+            facts = dict(facts, affected=_AFFECTED[move["target"]["name"]])
+        return facts
 
     def _build(self):
         for source_id in self.numbers.source_ids():
             move = self.api.get("move", source_id)
             ours = self.numbers.ours(source_id)
-            name = move_display_name(move)
-            self.names[ours] = name
-            v = _gen4_values(move, self.groups)
+            v = self._facts(source_id, move)
+            self.names[ours] = v["name"]
             m = self.moves_root.add("move", id=str(ours))
-            m.add("name", name)
+            m.add("name", v["name"])
             m.add("type", v["type"])
-            m.add("movetype", move["damage_class"]["name"] if move.get("damage_class") else "")
-            m.add("movefx", self._effect_key(self._effect(move, name, v["effect_chance"])))
-            m.add("movefxchance", chance_255(v["effect_chance"]))
-            m.add("pp", v["pp"] or 0)
-            m.add("power", v["power"] or 0)
-            m.add("accuracy", accuracy_255(v["accuracy"]))
-            m.add("numaffected", _AFFECTED[move["target"]["name"]])
+            m.add("movetype", v["class"])
+            m.add("movefx", self._effect_key(self._effect(move, v)))
+            m.add("movefxchance", scale_255(v["effect_chance"]))
+            m.add("pp", v["pp"])
+            m.add("power", v["power"])
+            m.add("accuracy", scale_255(v["accuracy"]))
+            m.add("numaffected", v["affected"])
             if move.get("contest_type"):
                 m.add("contesttype", move["contest_type"]["name"])
             if move.get("contest_effect"):

@@ -1,5 +1,6 @@
 """One Pokemon's facts as of the generation 4 games, in the program's units and codes."""
 from .games import GENERATION_NUMBERS, TARGET_GENERATION, past_value
+from .itemnames import gen34_item_name
 from .source import english, url_id
 from .tables import DITTO, DITTO_ONLY, NO_EGGS, REGULAR_EGG_GROUPS
 from .text import ascii_text, one_line
@@ -160,7 +161,9 @@ class PokemonFacts:
     @classmethod
     def load_item_names(cls, api):
         for ident in api.ids("item"):
-            cls._item_names[ident] = ascii_text(english(api.get("item", ident)["names"]) or "")
+            item = api.get("item", ident)
+            today = ascii_text(english(item["names"]) or "")
+            cls._item_names[ident] = gen34_item_name(item["name"], today)
 
     @staticmethod
     def _dex_entries(s):

@@ -16,19 +16,36 @@ def english(entries, key="name"):
     return None
 
 
-class ApiSource:
-    """The dump's data/api/v2 folder: <resource>/<id>/index.json, each file read once."""
+# The dump's folders the converter reads (a partial checkout needs only these).
+RESOURCES = ("ability", "contest-effect", "contest-type", "egg-group", "encounter-condition",
+             "encounter-condition-value", "encounter-method", "evolution-chain", "evolution-trigger",
+             "generation", "growth-rate", "item", "location", "location-area", "machine", "move",
+             "move-damage-class", "move-learn-method", "move-target", "pokemon", "pokemon-color",
+             "pokemon-habitat", "pokemon-species", "region", "stat", "super-contest-effect", "type",
+             "version", "version-group")
 
-    def __init__(self, root):
-        self.root = Path(root)
-        if not (self.root / "pokemon-species").is_dir():
-            raise SystemExit(f"{self.root}: not an API dump folder (no pokemon-species/)")
+
+class ApiSource:
+    """The dump's data/api/v2 folder: <resource>/<id>/index.json, each file read once.
+    A file the folder lacks is read from `fill` (another dump folder) when one is given."""
+
+    def __init__(self, root, fill=None):
+        self.roots = [Path(root)] + ([Path(fill)] if fill else [])
+        if not any((r / "pokemon-species").is_dir() for r in self.roots):
+            raise SystemExit(f"{root}: not an API dump folder (no pokemon-species/)")
         self._cache = {}
+
+    def _path(self, *parts):
+        """The first root's file of that name (the last root's when none has it)."""
+        for root in self.roots:
+            if root.joinpath(*parts).exists():
+                break
+        return root.joinpath(*parts)
 
     def get(self, resource, ident):
         key = (resource, int(ident))
         if key not in self._cache:
-            path = self.root / resource / str(int(ident)) / "index.json"
+            path = self._path(resource, str(int(ident)), "index.json")
             with open(path, encoding="utf-8") as f:
                 self._cache[key] = json.load(f)
         return self._cache[key]
@@ -39,11 +56,11 @@ class ApiSource:
         return self.get(parts[-2], int(parts[-1]))
 
     def ids(self, resource):
-        folder = self.root / resource
-        return sorted(int(p.name) for p in folder.iterdir() if p.name.isdigit())
+        return sorted({int(p.name) for root in self.roots if (root / resource).is_dir()
+                       for p in (root / resource).iterdir() if p.name.isdigit()})
 
     def encounters(self, pokemon_id):
-        path = self.root / "pokemon" / str(pokemon_id) / "encounters" / "index.json"
+        path = self._path("pokemon", str(pokemon_id), "encounters", "index.json")
         if not path.exists():
             return []
         with open(path, encoding="utf-8") as f:

@@ -1,4 +1,4 @@
-"""Text clean-up: plain ASCII everywhere, and the move spellings of the generation 4 games."""
+"""Text clean-up: plain ASCII everywhere."""
 import re
 import unicodedata
 
@@ -8,22 +8,6 @@ _REPLACEMENTS = {
     "\u2013": "-", "\u2014": "-", "\u00d7": "x", "\u2026": "...",
     "\u00ad": "", "\u00a0": " ", "\u200b": "",
 }
-
-# English names of the generation 1-2 moves as the generation 4 games spell them;
-# the move numbering sorts by these spellings.
-GEN4_MOVE_NAMES = {
-    "ancient-power": "AncientPower", "bubble-beam": "BubbleBeam", "double-slap": "DoubleSlap",
-    "dragon-breath": "DragonBreath", "dynamic-punch": "DynamicPunch",
-    "extreme-speed": "ExtremeSpeed", "feint-attack": "Faint Attack",
-    "high-jump-kick": "Hi Jump Kick", "poison-powder": "PoisonPowder",
-    "sand-attack": "Sand-Attack", "self-destruct": "Selfdestruct", "smokescreen": "SmokeScreen",
-    "soft-boiled": "Softboiled", "solar-beam": "SolarBeam", "sonic-boom": "SonicBoom",
-    "thunder-punch": "ThunderPunch", "thunder-shock": "ThunderShock", "vise-grip": "ViceGrip",
-    # later moves whose generation 4 spelling differs as well
-    "smelling-salts": "SmellingSalt", "grass-whistle": "GrassWhistle",
-    "feather-dance": "FeatherDance",
-}
-
 
 def ascii_text(text):
     """The text in plain ASCII (the program shows single-byte text); fails on anything unknown."""

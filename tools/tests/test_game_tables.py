@@ -1,15 +1,17 @@
 """The committed data against the games' own tables, fact by fact, for every Pokemon 1-493:
 Platinum's for generation 4 (the committed data holds Diamond and Pearl's values, which are
 Platinum's for these facts), Red's for the RBY Special and the trade item, Crystal's for the
-generation 2 wild held items. Whatever source the converter takes a fact from, the data
-must agree with the game."""
+generation 2 wild held items; and for every move 1-467, Platinum's move table. Whatever
+source the converter takes a fact from, the data must agree with the game."""
 import json
 import re
 import unittest
 import xml.etree.ElementTree as ET
 
-from tests.paths import DATA, PRET
+from tests.paths import API, DATA, PRET
+from dexconv.movenumbers import MoveNumbers
 from dexconv.pokemon import weight_lbs
+from dexconv.source import ApiSource
 from dexconv.pret import Pret, key
 from dexconv.tables import DITTO_ONLY
 
@@ -184,6 +186,68 @@ class GameBreeding:
                 out |= self.egg_moves(dex)
             dex = self.previous.get(dex)
         return out
+
+
+# Pokemon a move of each of Platinum's ranges acts on in a double battle: all that the range
+# can hold; a side or the field holds none, or its Pokemon when the move acts on them.
+RANGE_AFFECTS = {
+    "RANGE_SINGLE_TARGET": {1}, "RANGE_SINGLE_TARGET_SPECIAL": {1}, "RANGE_SINGLE_TARGET_ME_FIRST": {1},
+    "RANGE_RANDOM_OPPONENT": {1}, "RANGE_USER": {1}, "RANGE_ALLY": {1}, "RANGE_USER_OR_ALLY": {1},
+    "RANGE_ADJACENT_OPPONENTS": {2}, "RANGE_ALL_ADJACENT": {3},
+    "RANGE_USER_SIDE": {0, 2}, "RANGE_OPPONENT_SIDE": {0, 2}, "RANGE_FIELD": {0, 4},
+}
+
+
+def on_255_scale(percent):
+    # pokecrystal macros/data.asm: DEF percent EQUS "* $ff / 100" (90% is 229, 10% is 25)
+    return percent * 255 // 100
+
+
+class MovesAgainstPlatinum(unittest.TestCase):
+    """Each of the 467 moves as Platinum's move table has it; the summary screen
+    (PokemonSummaryScreen_PrintBattleMoveInfo) shows no power for 0 or 1 and no accuracy for 0."""
+
+    @classmethod
+    def setUpClass(cls):
+        if not (PRET / "gen4-platinum-moves.json").is_file() or not API.is_dir():
+            raise unittest.SkipTest(f"no source at {PRET} and {API}")
+        with open(PRET / "gen4-platinum-moves.json", encoding="utf-8") as f:
+            cls.game = list(json.load(f).values())
+        numbers = MoveNumbers(ApiSource(API))
+        moves = {int(m.get("id")): m for m in ET.parse(DATA / "moves.xml").getroot()}
+        cls.committed = {g["number"]: moves[numbers.ours(g["number"])] for g in cls.game}
+        effects = ET.parse(DATA / "movefx.xml").getroot()
+        cls.effect_texts = {r.findtext("abbrev"): r.findtext("text") for r in effects.iter("movefx")}
+
+    def test_every_move_has_the_games_facts(self):
+        wrong = []
+        for g in self.game:
+            m = self.committed[g["number"]]
+            kind = g["type"].removeprefix("TYPE_").lower()
+            facts = {
+                "name": (m.findtext("name"), g["name"]),
+                "type": (m.findtext("type"), "unknown" if kind == "mystery" else kind),  # Curse: ???
+                "class": (m.findtext("movetype"), g["class"].removeprefix("CLASS_").lower()),
+                "power": (int(m.findtext("power")), g["power"] if g["power"] > 1 else 0),
+                "pp": (int(m.findtext("pp")), g["pp"]),
+                "accuracy": (int(m.findtext("accuracy")), on_255_scale(g["accuracy"])),
+                "effect chance": (int(m.findtext("movefxchance")), on_255_scale(g["effect_chance"])),
+                "contest type": (m.findtext("contesttype"), g["contest_type"].removeprefix("CONTEST_TYPE_").lower()),
+            }
+            affected = int(m.findtext("numaffected"))
+            facts["affected"] = (affected, affected if affected in RANGE_AFFECTS[g["range"]] else g["range"])
+            text = self.effect_texts[m.findtext("movefx")]
+            said = 1 if "acts first" in text else -1 if "acts last" in text else 0
+            facts["priority"] = (said, (g["priority"] > 0) - (g["priority"] < 0))
+            wrong += [f"{g['name']} {fact}: {ours} instead of {games}"
+                      for fact, (ours, games) in facts.items() if ours != games]
+        self.assertEqual(len(self.game), 467)
+        self.assertEqual(wrong[:10], [], f"{len(wrong)} move facts differ from Platinum's")
+
+    def test_moves_share_a_super_contest_effect_when_the_game_gives_them_one(self):
+        pairs = {(g["contest_effect"], self.committed[g["number"]].findtext("superfx")) for g in self.game}
+        self.assertEqual(len({game for game, _ in pairs}), len(pairs), sorted(pairs))
+        self.assertEqual(len({ours for _, ours in pairs}), len(pairs), sorted(pairs))
 
 
 if __name__ == "__main__":
