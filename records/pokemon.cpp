@@ -141,7 +141,8 @@ void ReadRecord(XmlReader& r, DexPokemon& p) {
   r.ForEachItem("moves", "move", [&] {
     p.moves.push_back({r.ChildInt("id"), r.ChildInt("rblvl"), r.ChildInt("ylvl"),
                        r.ChildInt("gslvl"), r.ChildInt("clvl"), r.ChildInt("rslvl"),
-                       r.ChildInt("frlglvl"), r.ChildInt("xdlvl"), r.ChildInt("dplvl")});
+                       r.ChildInt("frlglvl"), r.ChildInt("xdlvl"), r.ChildInt("dplvl"),
+                       r.ChildInt("ptlvl"), r.ChildInt("hgsslvl")});
   });
   p.fromgeneration = r.ChildInt("fromgeneration");
 

@@ -24,6 +24,9 @@ struct LevelMove {
   std::int32_t frlglvl = 0;
   std::int32_t xdlvl = 0;
   std::int32_t dplvl = 0;
+  // Platinum and HeartGold/SoulSilver; 0 in data sets made before them.
+  std::int32_t ptlvl = 0;
+  std::int32_t hgsslvl = 0;
 };
 
 // Machine flag slots; slot 0 is never set.

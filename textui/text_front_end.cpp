@@ -19,7 +19,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
+    "Usage: faunary-text [POKEMON] [--page TAB | --all] [--version NAME]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
     "       faunary-text --move MOVE\n"
     "       faunary-text --list | --help | --version\n"
@@ -35,6 +35,10 @@ constexpr const char* kUsage =
     "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
+    "  --version NAME  on the Locations tab, show the rows of that game version\n"
+    "               (Red, HeartGold, \"MD Red\", ...; any case); without it the first\n"
+    "               version listed for the Pokemon; one the Pokemon does not list\n"
+    "               exits 2\n"
     "  --calc FORM  work a calculator of the Calculations tab for the Pokemon and\n"
     "               print its result line as the dialog shows it; FORM and CHOICES:\n"
     "                 stats12 --stat STAT --level L --dv D --statexp E\n"
@@ -51,10 +55,10 @@ constexpr const char* kUsage =
     "               and apostrophes do not count: \"will o wisp\")\n"
     "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
-    "  --version    show the program's version\n"
+    "  --version    alone: show the program's version\n"
     "\n"
-    "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab, 3 bad arguments,\n"
-    "4 no Pokemon data found or the program could not start.\n";
+    "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab or version, 3 bad\n"
+    "arguments, 4 no Pokemon data found or the program could not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
@@ -64,6 +68,7 @@ struct Request {
   bool all = false;
   bool help = false;
   bool version = false;
+  std::optional<std::string> game_version;
   bool list = false;
 };
 
@@ -83,7 +88,13 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     } else if (arg == "--list") {
       request.list = true;
     } else if (arg == "--version") {
-      request.version = true;
+      // Followed by a name it picks a game version; alone it asks for the program's.
+      if (i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-')
+        request.game_version = args[++i];
+      else
+        request.version = true;
+    } else if (arg.rfind("--version=", 0) == 0) {
+      request.game_version = arg.substr(10);
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
@@ -108,6 +119,8 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
   }
   if (request.move && (request.pokemon || request.page_given || request.all))
     return "--move shows a move alone, without a Pokemon, --page or --all";
+  if (request.game_version && !request.all && Lowered(request.page) != "locations")
+    return "--version NAME picks the version of the Locations tab (--page Locations or --all)";
   return std::nullopt;
 }
 
@@ -150,6 +163,22 @@ void PrintPokemonList(std::ostream& out) {
 std::string TypeName(int image) {
   const std::string& name = Data().tables.stdtypes.Row(image).text;
   return name.empty() ? "type " + std::to_string(image) : name;
+}
+
+// Picks the game version on the Locations tab shown now; on failure the message naming the
+// versions the Pokemon lists.
+std::optional<std::string> PickVersion(const std::string& wanted) {
+  const memtk::Control* combo = memtk::FindControl(kVersionComboId);
+  if (!combo) return "the Locations tab shows no versions";
+  std::string listed;
+  for (std::size_t i = 0; i < combo->entries.size(); ++i) {
+    if (Lowered(combo->entries[i].text) == Lowered(wanted)) {
+      memtk::PickEntry(kVersionComboId, static_cast<int>(i));
+      return std::nullopt;
+    }
+    listed += (i ? ", " : "") + combo->entries[i].text;
+  }
+  return "the Locations tab lists no version \"" + wanted + "\" for this Pokemon; it lists: " + listed;
 }
 
 // Prints the message boxes shown since the last call.
@@ -227,6 +256,13 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
   const int last = request.all ? kPageCount - 1 : *tab;
   for (int page = first; page <= last; ++page) {
     memtk::SelectTab(kPageTabsId, page);
+    if (request.game_version && memtk::FindControl(kVersionComboId)) {
+      if (const auto problem = PickVersion(*request.game_version)) {
+        PrintNewMessageBoxes(out, printed);
+        err << "faunary-text: " << *problem << "\n";
+        return kExitUnknownPage;
+      }
+    }
     if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(page) << " ===\n";
     PrintNewMessageBoxes(out, printed);
     out << RenderControls(memtk::Controls(), TypeName);

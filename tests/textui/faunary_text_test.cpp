@@ -45,22 +45,23 @@ constexpr const char* kTabs =
     "Main | [Attacks] | Pokedex Entries | Breeding | Comparisons | Calculations | RBY TMs | "
     "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Locations\n";
 
+// The fixture data set predates Platinum and HeartGold/SoulSilver: their columns read "---".
 TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
   const Outcome run = Start({"1", "--page", "Attacks"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
             std::string("Bulbasaur (entry 1 of 10)\n"
-                        "Move                   RB lvl  Y lvl   GS lvl  C lvl    RS lvl  FRLG lvl  XD lvl  DP lvl\n"
-                        "---------------------  ------  ------  ------  -------  ------  --------  ------  ------\n"
-                        "[Normal] Tackle        Always  Always  Always  Always   Always  Always    Always  Always\n"
-                        "[Grass] Vine Whip      13      13      10      10       10      10        ---     9\n"
-                        "[Poison] PoisonPowder  20      20      15      15       15      15        XD      15\n"
-                        "[Grass] Sleep Powder   41      41      15      15       15      15        ---     15\n"
-                        "[Grass] Razor Leaf     27      27      20      20       20      20        ---     27\n"
-                        "[Grass] Giga Drain     ---     ---     ---     ---      ---     ---       Purify  ---\n"
-                        "[Fire] Ember           Evol    Gift    Gift    Stadium  Event   7         100     108\n"
-                        "[Water] Bubble         -5      2       ---     ---      ---     ---       ---     ---\n"
+                        "Move                   RB lvl  Y lvl   GS lvl  C lvl    RS lvl  FRLG lvl  XD lvl  DP lvl  Pt lvl  HGSS lvl\n"
+                        "---------------------  ------  ------  ------  -------  ------  --------  ------  ------  ------  --------\n"
+                        "[Normal] Tackle        Always  Always  Always  Always   Always  Always    Always  Always  ---     ---\n"
+                        "[Grass] Vine Whip      13      13      10      10       10      10        ---     9       ---     ---\n"
+                        "[Poison] PoisonPowder  20      20      15      15       15      15        XD      15      ---     ---\n"
+                        "[Grass] Sleep Powder   41      41      15      15       15      15        ---     15      ---     ---\n"
+                        "[Grass] Razor Leaf     27      27      20      20       20      20        ---     27      ---     ---\n"
+                        "[Grass] Giga Drain     ---     ---     ---     ---      ---     ---       Purify  ---     ---     ---\n"
+                        "[Fire] Ember           Evol    Gift    Gift    Stadium  Event   7         100     108     ---     ---\n"
+                        "[Water] Bubble         -5      2       ---     ---      ---     ---       ---     ---     ---     ---\n"
                         "<About>\n"
                         "<Options>\n") +
                 kTabs);
@@ -119,6 +120,43 @@ TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
     EXPECT_EQ(run.status, 0) << name << run.err;
     EXPECT_NE(run.out.find(line), std::string::npos) << name << ":\n" << run.out;
   }
+}
+
+// Pikachu in the committed data against what a player meets in Platinum (its level-up table,
+// pret pokeplatinum's Pikachu learnset) and HeartGold/SoulSilver (Viridian Forest's grass).
+TEST_F(FaunaryText, CommittedPikachuInPlatinumAndHeartGoldSoulSilver) {
+  dir.Remove("data");
+  dir.Remove("faunary.dat");
+  std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", dir.path() / "data",
+                        std::filesystem::copy_options::recursive);
+  const Outcome attacks = Start({"pikachu", "--page", "Attacks"});
+  EXPECT_EQ(attacks.status, 0) << attacks.err;
+  const std::pair<const char*, const char*> levels[] = {
+      {"Tail Whip", "5       5       5"},    {"Thunder Wave", "10      10      10"},
+      {"Feint", "29      29      29"},       {"Discharge", "37      37      37"},
+      {"] Thunder  ", "45      45      45"},     {"ThunderShock", "Always  Always  Always"}};
+  EXPECT_NE(attacks.out.find("DP lvl  Pt lvl  HGSS lvl\n"), std::string::npos) << attacks.out;
+  for (const auto& [move, cells] : levels) {
+    const std::size_t row = attacks.out.find(move);
+    ASSERT_NE(row, std::string::npos) << move;
+    const std::string line = attacks.out.substr(row, attacks.out.find('\n', row) - row);
+    EXPECT_TRUE(line.ends_with(cells)) << line;
+  }
+  for (const char* version : {"HeartGold", "soulsilver", "HEARTGOLD"}) {
+    const Outcome run = Start({"25", "--page", "Locations", "--version", version});
+    EXPECT_EQ(run.status, 0) << version << run.err;
+    EXPECT_NE(run.out.find("\nViridian Forest "), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("Power Plant"), std::string::npos) << run.out;
+  }
+  // A version not listed names those that are, the three new ones last.
+  const Outcome unknown = Start({"25", "--page", "Locations", "--version", "Stadium"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("lists: Red, Blue, Yellow, "), std::string::npos) << unknown.err;
+  EXPECT_NE(unknown.err.find("Pearl, Platinum, HeartGold, SoulSilver\n"), std::string::npos) << unknown.err;
+  const Outcome program = Start({"--version"});
+  EXPECT_EQ(program.status, 0);
+  EXPECT_TRUE(program.out.starts_with("faunary-text ")) << program.out;
+  EXPECT_EQ(Start({"25", "--version", "Red"}).status, 3);
 }
 
 // The message boxes shown so far come first, then where it looked for the data.
