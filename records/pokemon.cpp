@@ -25,7 +25,7 @@ void AddMarkers(std::vector<Marker>& out, const char* prefix, int count, std::si
 }
 
 struct MachineMarkers {
-  std::vector<Marker> gen1, gen2, gen3, gen4;
+  std::vector<Marker> gen1, gen2, gen3, gen4, pthgss;
 };
 
 const MachineMarkers& Machines() {
@@ -41,6 +41,8 @@ const MachineMarkers& Machines() {
     AddMarkers(m.gen3, "MT", 33, 59);
     AddMarkers(m.gen4, "TM", 96, 1);
     AddMarkers(m.gen4, "HM", 8, 97);
+    AddMarkers(m.pthgss, "HM", 8, 1);
+    AddMarkers(m.pthgss, "MT", 56, kPtHgssFirstTutorSlot);
     return m;
   }();
   return markers;
@@ -151,6 +153,8 @@ void ReadRecord(XmlReader& r, DexPokemon& p) {
   ReadMachineFlags(r, "gen2tm", machines.gen2, p.gen2tm);
   ReadMachineFlags(r, "gen3tm", machines.gen3, p.gen3tm);
   ReadMachineFlags(r, "gen4tm", machines.gen4, p.gen4tm);
+  ReadMachineFlags(r, "pttm", machines.pthgss, p.pttm);
+  ReadMachineFlags(r, "hgsstm", machines.pthgss, p.hgsstm);
 
   p.shinygsc = r.ChildText("shinygsc");
   p.shinyrs = r.ChildText("shinyrs");

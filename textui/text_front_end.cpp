@@ -32,7 +32,8 @@ constexpr const char* kUsage =
     "               without it the start Pokemon of the settings is shown\n"
     "  --page TAB   the tab to show, by its name (any case): Main, Attacks,\n"
     "               \"Pokedex Entries\", Breeding, Comparisons, Calculations, \"RBY TMs\",\n"
-    "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
+    "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\",\n"
+    "               \"Pt HGSS Tutors\", Locations;\n"
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
     "  --version NAME  on the Locations tab, show the rows of that game version\n"
@@ -126,7 +127,7 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
 
 std::optional<int> TabByName(const std::string& name) {
   for (int i = 0; i < kPageCount; ++i)
-    if (Lowered(PageName(i)) == Lowered(name)) return i;
+    if (Lowered(PageName(PageAtTab(i))) == Lowered(name)) return i;
   return std::nullopt;
 }
 
@@ -263,7 +264,7 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
         return kExitUnknownPage;
       }
     }
-    if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(page) << " ===\n";
+    if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(PageAtTab(page)) << " ===\n";
     PrintNewMessageBoxes(out, printed);
     out << RenderControls(memtk::Controls(), TypeName);
   }
