@@ -43,7 +43,7 @@ class FaunaryText : public testing::Test {
 
 constexpr const char* kTabs =
     "Main | [Attacks] | Pokedex Entries | Breeding | Comparisons | Calculations | RBY TMs | "
-    "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Locations\n";
+    "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Pt HGSS Tutors | Locations\n";
 
 // The fixture data set predates Platinum and HeartGold/SoulSilver: their columns read "---".
 TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
@@ -142,6 +142,19 @@ TEST_F(FaunaryText, CommittedPikachuInPlatinumAndHeartGoldSoulSilver) {
     const std::string line = attacks.out.substr(row, attacks.out.find('\n', row) - row);
     EXPECT_TRUE(line.ends_with(cells)) << line;
   }
+  // Platinum's tutor table (pret pokeplatinum) teaches Pikachu these; HeartGold/SoulSilver's
+  // Frontier the same, and Ilex Forest's tutor Headbutt.
+  const Outcome tutors = Start({"25", "--page", "pt hgss tutors"});
+  EXPECT_EQ(tutors.status, 0) << tutors.err;
+  for (const char* cell : {"Mud-Slap (Pt, HGSS)", "Rollout (Pt, HGSS)", "ThunderPunch (Pt, HGSS)", "Snore (Pt, HGSS)",
+                           "Helping Hand (Pt, HGSS)", "Signal Beam (Pt, HGSS)", "Magnet Rise (Pt, HGSS)",
+                           "Knock Off (Pt, HGSS)", "Swift (Pt, HGSS)", "Headbutt (HGSS)", "Dive (greyed)",
+                           "Draco Meteor (greyed)", "Bug Bite (greyed)"})
+    EXPECT_NE(tutors.out.find(std::string("\n") + cell + "\n"), std::string::npos) << cell << "\n" << tutors.out;
+  // HeartGold/SoulSilver's HM05 is Whirlpool: Lapras learns it, and not Diamond/Pearl's Defog.
+  const Outcome lapras = Start({"lapras", "--page", "DP TMs 2"});
+  EXPECT_NE(lapras.out.find("\nHM5 - Defog (greyed)\nHM6"), std::string::npos) << lapras.out;
+  EXPECT_NE(lapras.out.find("\nHGSS HM5 - Whirlpool\n"), std::string::npos) << lapras.out;
   for (const char* version : {"HeartGold", "soulsilver", "HEARTGOLD"}) {
     const Outcome run = Start({"25", "--page", "Locations", "--version", version});
     EXPECT_EQ(run.status, 0) << version << run.err;
