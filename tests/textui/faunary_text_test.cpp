@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/temp_workdir.h"
@@ -122,21 +123,23 @@ TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
   }
 }
 
-// Pikachu in the committed data against what a player meets in Platinum (its level-up table,
-// pret pokeplatinum's Pikachu learnset) and HeartGold/SoulSilver (Viridian Forest's grass).
+// Pikachu and Lugia in the committed data against what a player meets in Platinum (its level-up
+// tables, pret pokeplatinum's learnsets) and HeartGold/SoulSilver (Lugia's Aeroblast at 43,
+// Viridian Forest's grass).
 TEST_F(FaunaryText, CommittedPikachuInPlatinumAndHeartGoldSoulSilver) {
   dir.Remove("data");
   dir.Remove("faunary.dat");
   std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", dir.path() / "data",
                         std::filesystem::copy_options::recursive);
-  const Outcome attacks = Start({"pikachu", "--page", "Attacks"});
-  EXPECT_EQ(attacks.status, 0) << attacks.err;
-  const std::pair<const char*, const char*> levels[] = {
-      {"Tail Whip", "5       5       5"},    {"Thunder Wave", "10      10      10"},
-      {"Feint", "29      29      29"},       {"Discharge", "37      37      37"},
-      {"] Thunder  ", "45      45      45"},     {"ThunderShock", "Always  Always  Always"}};
-  EXPECT_NE(attacks.out.find("DP lvl  Pt lvl  HGSS lvl\n"), std::string::npos) << attacks.out;
-  for (const auto& [move, cells] : levels) {
+  const std::tuple<const char*, const char*, const char*> levels[] = {
+      {"pikachu", "Tail Whip", "5       5       5"},      {"pikachu", "Thunder Wave", "10      10      10"},
+      {"pikachu", "Feint", "29      29      29"},         {"pikachu", "Discharge", "37      37      37"},
+      {"pikachu", "] Thunder  ", "45      45      45"},   {"pikachu", "ThunderShock", "Always  Always  Always"},
+      {"lugia", "Aeroblast", "85      85      43"},        {"lugia", "Gust", "15      15      9"},
+      {"lugia", "Swift", "43      43      ---"}};
+  for (const auto& [pokemon, move, cells] : levels) {
+    const Outcome attacks = Start({pokemon, "--page", "Attacks"});
+    EXPECT_NE(attacks.out.find("DP lvl  Pt lvl  HGSS lvl\n"), std::string::npos) << attacks.out;
     const std::size_t row = attacks.out.find(move);
     ASSERT_NE(row, std::string::npos) << move;
     const std::string line = attacks.out.substr(row, attacks.out.find('\n', row) - row);
