@@ -164,6 +164,16 @@ TEST_F(FaunaryText, CommittedPikachuInPlatinumAndHeartGoldSoulSilver) {
     EXPECT_NE(run.out.find("\nViridian Forest "), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("Power Plant"), std::string::npos) << run.out;
   }
+  // Version exclusives on Route 36-37: Growlithe in HeartGold, Vulpix in SoulSilver; the other
+  // version is listed with no row there.
+  const std::tuple<const char*, const char*, bool> exclusives[] = {
+      {"growlithe", "HeartGold", true}, {"growlithe", "SoulSilver", false},
+      {"vulpix", "SoulSilver", true},   {"vulpix", "HeartGold", false}};
+  for (const auto& [pokemon, version, met] : exclusives) {
+    const Outcome run = Start({pokemon, "--page", "Locations", "--version", version});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("\nRoute 36 ") != std::string::npos, met) << pokemon << " " << version << run.out;
+  }
   // A version not listed names those that are, the three new ones last.
   const Outcome unknown = Start({"25", "--page", "Locations", "--version", "Stadium"});
   EXPECT_EQ(unknown.status, 2);
