@@ -33,12 +33,21 @@ void ConnectReportsToMessageBoxes() {
   });
 }
 
-bool StartFaunary(tk::Instance instance, int show_command) {
-  ConnectReportsToMessageBoxes();
+void LoadProgramData() {
   // Each loader looks keys up in the tables loaded before it.
   LoadTables();
   LoadIndex();
   LoadMoves();
+}
+
+bool StartFaunary(tk::Instance instance, int show_command) {
+  ConnectReportsToMessageBoxes();
+  LoadProgramData();
+  return StartFaunaryWithData(instance, show_command);
+}
+
+bool StartFaunaryWithData(tk::Instance instance, int show_command) {
+  ConnectReportsToMessageBoxes();
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
 
@@ -63,5 +72,10 @@ bool StartFaunary(tk::Instance instance, int show_command) {
 
 int FaunaryMain(tk::Instance instance, int show_command) {
   if (!StartFaunary(instance, show_command)) return 0;
+  return tk::RunMessageLoop();
+}
+
+int FaunaryMainWithData(tk::Instance instance, int show_command) {
+  if (!StartFaunaryWithData(instance, show_command)) return 0;
   return tk::RunMessageLoop();
 }

@@ -58,6 +58,12 @@ class MessageCounter {
   int count_ = 0;
 };
 
+// The settings of a second start (the file exists): Pokemon 1 on the Main page, no update check.
+inline constexpr const char* kSecondStartSettings =
+    "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>2</crtronload>\n"
+    "    <crtrloadpick>1</crtrloadpick>\n    <pageonload>2</pageonload>\n"
+    "    <pageloadpick>0</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
+
 // Writes the settings file into the working directory.
 inline void WriteSettings(const char* xml) { std::ofstream("faunary.cfgx", std::ios::binary) << xml; }
 

@@ -19,10 +19,7 @@ namespace {
 using namespace bench_support;
 
 constexpr tk::Instance kInstance{0x400000};
-constexpr const char* kSettings =
-    "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>2</crtronload>\n"
-    "    <crtrloadpick>1</crtrloadpick>\n    <pageonload>2</pageonload>\n"
-    "    <pageloadpick>0</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
+constexpr const char* kSettings = bench_support::kSecondStartSettings;
 
 void Start() {
   memtk::Reset();

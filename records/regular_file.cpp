@@ -9,6 +9,14 @@ namespace {
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
+
+// The file's size as the open stream sees it; 0 when it cannot tell.
+std::size_t SizeOf(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long size = std::ftell(file);
+  std::rewind(file);
+  return size > 0 ? static_cast<std::size_t>(size) : 0;
+}
 }  // namespace
 
 bool IsRegularFile(const std::string& path) {
@@ -16,20 +24,28 @@ bool IsRegularFile(const std::string& path) {
   return std::filesystem::is_regular_file(path, error);
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t max_bytes) {
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t max_bytes, std::size_t spare) {
   if (!IsRegularFile(path)) return std::nullopt;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return std::nullopt;
-  // Read in pieces rather than trusting a size taken beforehand: the file
-  // may change under us, and the cap holds whatever it grows to.
+  // Reads go straight into the string, one read for the size taken now. The
+  // file may change under us: a byte more is asked for, and a file that grew
+  // is read on in pieces, so the cap holds whatever it grows to.
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  const std::size_t size = SizeOf(file.get());
+  if (size > max_bytes) return std::nullopt;
+  constexpr std::size_t kPiece = 64 * 1024;
   std::string content;
-  char piece[64 * 1024];
-  for (;;) {
-    const std::size_t got = std::fread(piece, 1, sizeof piece, file.get());
-    if (got > max_bytes - content.size()) return std::nullopt;
-    content.append(piece, got);
-    if (got < sizeof piece) break;
+  content.reserve(size + 1 + spare);
+  content.resize(size + 1);
+  std::size_t got = std::fread(content.data(), 1, content.size(), file.get());
+  while (got == content.size()) {
+    if (got > max_bytes) return std::nullopt;
+    content.resize(got + kPiece);
+    got += std::fread(content.data() + got, 1, kPiece, file.get());
   }
-  if (std::ferror(file.get())) return std::nullopt;
+  if (got > max_bytes || std::ferror(file.get())) return std::nullopt;
+  content.resize(got);
+  content.reserve(got + spare);
   return content;
 }

@@ -9,5 +9,6 @@
 bool IsRegularFile(const std::string& path);
 
 // The whole content of a regular file, or nothing when path names no regular
-// file, cannot be read, or holds more than max_bytes.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t max_bytes);
+// file, cannot be read, or holds more than max_bytes. The string has room for
+// `spare` more bytes, so that a caller can append them without copying it.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t max_bytes, std::size_t spare = 0);

@@ -3,8 +3,11 @@
 #include <tinyxml.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "records/xml_plain_depth.h"
 
 namespace {
 
@@ -130,4 +133,10 @@ class NestingWalk : public TiXmlBase {
 
 }  // namespace
 
-int XmlNestingDepth(const char* text, int limit) { return NestingWalk::Depth(text, limit); }
+int XmlNestingDepth(const char* text, int limit) {
+  // A plain document, as every data file is, is measured in one cheap pass;
+  // anything else, or one that seems too deep, by the parser's own routines.
+  const std::optional<int> plain = PlainXmlNestingDepth(text);
+  if (plain && *plain <= limit) return *plain;
+  return NestingWalk::Depth(text, limit);
+}

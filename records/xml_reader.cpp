@@ -15,28 +15,28 @@ const char* const kReaderErrorTitle = "XML Reader error";
 // Far above any data file; a larger file is treated as unreadable.
 constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
 
-// Line ends become LF, as TinyXML's own file loading makes them, up to the
-// first zero byte, where the parser would stop anyway.
-std::string WithUnixLineEnds(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
-    if (text[i] != '\r') {
-      out.push_back(text[i]);
+// Line ends become LF, as TinyXML's own file loading makes them, in place.
+void ToUnixLineEnds(std::string& text) {
+  std::size_t out = text.find('\r');
+  if (out == std::string::npos) return;
+  for (std::size_t in = out; in < text.size(); ++in) {
+    if (text[in] != '\r') {
+      text[out++] = text[in];
       continue;
     }
-    out.push_back('\n');
-    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    text[out++] = '\n';
+    if (in + 1 < text.size() && text[in + 1] == '\n') ++in;
   }
-  return out;
+  text.resize(out);
 }
 
 // Step 1 of a load: the file itself, when it is a readable regular file that
 // parses without error.
 bool ParseFile(const std::string& name, TiXmlDocument& document) {
-  const std::optional<std::string> bytes = ReadRegularFile(name, kMaxFileBytes);
-  if (!bytes || bytes->empty()) return false;
-  return ParseXmlText(WithUnixLineEnds(*bytes), document).outcome == XmlParse::kParsed;
+  std::optional<std::string> text = ReadRegularFile(name, kMaxFileBytes, kXmlTextPadding);
+  if (!text || text->empty()) return false;
+  ToUnixLineEnds(*text);
+  return ParseXmlText(*text, document).outcome == XmlParse::kParsed;
 }
 }  // namespace
 

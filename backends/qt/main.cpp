@@ -1,10 +1,12 @@
-// The native program's entry point: Qt first, then the portable start-up.
+// The native program's entry point: the data is read while Qt starts, then the
+// portable start-up goes on from the settings.
 #include <QApplication>
 
 #include <cstdio>
 #include <cstring>
 
 #include "backends/qt/close_after_start.h"
+#include "backends/qt/data_preload.h"
 #include "backends/qt/qt_application.h"
 #include "shell/native_locations.h"
 #include "app/startup.h"
@@ -40,10 +42,12 @@ int AnswerInformationOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const int status = AnswerInformationOptions(argc, argv); status >= 0) return status;
-  QApplication application(argc, argv);
-  qttk::SetUpApplication(application);
   // The working folder's data, else the installed data set and the user's configuration folder.
   PrepareNativeLocations(argc > 0 ? argv[0] : nullptr);
+  qttk::DataPreload data;
+  QApplication application(argc, argv);
+  qttk::SetUpApplication(application);
   qttk::CloseAfterStartWhenAsked();
-  return FaunaryMain(qttk::ProgramInstance(), SW_SHOWDEFAULT);
+  data.Finish();
+  return FaunaryMainWithData(qttk::ProgramInstance(), SW_SHOWDEFAULT);
 }

@@ -2,9 +2,12 @@
 // each must fail the load quietly (or with the usual message) and leave the
 // archive to stand in.
 #include <gtest/gtest.h>
+#include <tinyxml.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "records/xml_reader.h"
 #include "records/xml_text.h"
@@ -59,6 +62,58 @@ TEST(HostileFiles, NestingDeeperThanTheLimitIsRefusedBeforeParsing) {
     const std::vector<Reported> refused = {
         {"Error when loading XML file data/types.xml: Elements nested too deeply.", "XML Reader error"}};
     EXPECT_EQ(reports.all(), loads ? std::vector<Reported>{} : refused) << depth;
+  }
+}
+
+// The depth of the tree TinyXML itself builds from text.
+int TinyXmlDepth(const std::string& text) {
+  std::string padded = text + std::string(16, '\0');
+  TiXmlDocument document;
+  document.Parse(padded.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+  int deepest = 0;
+  std::vector<std::pair<const TiXmlElement*, int>> todo;
+  for (const TiXmlElement* e = document.FirstChildElement(); e; e = e->NextSiblingElement()) todo.emplace_back(e, 1);
+  while (!todo.empty()) {
+    const auto [element, depth] = todo.back();
+    todo.pop_back();
+    deepest = std::max(deepest, depth);
+    for (const TiXmlElement* c = element->FirstChildElement(); c; c = c->NextSiblingElement())
+      todo.emplace_back(c, depth + 1);
+  }
+  return deepest;
+}
+
+// End tags that TinyXML does not read as end tags: a count that took them for
+// closing would let the elements opened after them nest past the limit.
+TEST(HostileFiles, EndTagsTinyXmlStepsOverDoNotHideNesting) {
+  const char* const kDisguises[] = {
+      "<!-- > </a> -->",        // in a comment, after a ">"
+      "<x v=\"</a>\"/>",        // in an attribute value
+      "&#</a>#1;",              // inside a character reference, which runs to the next ';'
+      "\xF0</a>",               // inside a four-byte UTF-8 character
+      "<![CDATA[</a>]]>",       // in CDATA
+      "<?xml version=\"</a>\"?>"};  // in a declaration's attribute
+  for (const char* disguise : kDisguises) {
+    for (const int after : {20, 40}) {
+      // 40 levels, 30 disguised end tags, `after` levels more, and the 10 end
+      // tags a count that took the disguises for end tags would expect.
+      std::string text = "<?xml version=\"1.0\"?>";
+      for (int i = 0; i < 40; ++i) text += "<a>";
+      for (int i = 0; i < 30; ++i) text += disguise;
+      text += Nested(after);
+      for (int i = 0; i < 10; ++i) text += "</a>";
+      const bool too_deep = TinyXmlDepth(text) > kMaxXmlNesting;
+      EXPECT_EQ(too_deep, 40 + after > kMaxXmlNesting) << disguise;
+      TempWorkdir dir;
+      ReportCapture reports;
+      dir.Write("faunary.dat", ArchiveRecord("data/types.xml", text));
+      XmlReader reader;
+      reader.LoadDataFile("data/types.xml", false);
+      const bool refused = std::find(reports.all().begin(), reports.all().end(),
+                                     Reported{"Error when loading XML file data/types.xml: Elements nested too deeply.",
+                                              "XML Reader error"}) != reports.all().end();
+      EXPECT_EQ(refused, too_deep) << disguise << " then " << after << " levels";
+    }
   }
 }
 
