@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "app/startup.h"
 #include "records/report.h"
 
 namespace bench_support {
@@ -46,7 +47,9 @@ class DataSetDir {
 // Any message of the data layer means the data set is broken; the measurement is void.
 class MessageCounter {
  public:
-  MessageCounter() {
+  MessageCounter() { Listen(); }
+  // Counts again after a reset, which forgets the hook.
+  void Listen() {
     SetReportHook([this](const std::string&, const std::string&, unsigned) { ++count_; });
   }
   ~MessageCounter() { SetReportHook(nullptr); }
@@ -63,6 +66,12 @@ inline constexpr const char* kSecondStartSettings =
     "<?xml version=\"1.0\" ?>\n<options version=\"4\">\n    <crtronload>2</crtronload>\n"
     "    <crtrloadpick>1</crtrloadpick>\n    <pageonload>2</pageonload>\n"
     "    <pageloadpick>0</pageloadpick>\n    <autoupdate>0</autoupdate>\n</options>\n";
+
+// The program as a process that has just started, its reports still counted.
+inline void StartAfresh(MessageCounter& messages) {
+  ResetProgramState();
+  messages.Listen();
+}
 
 // Writes the settings file into the working directory.
 inline void WriteSettings(const char* xml) { std::ofstream("faunary.cfgx", std::ios::binary) << xml; }

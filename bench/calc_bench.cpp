@@ -5,12 +5,13 @@
 #include "calc/catch_value.h"
 #include "calc/compare_values.h"
 #include "calc/experience.h"
+#include "app/startup.h"
 #include "records/dex_data.h"
 
 namespace {
 
 void FillIndex() {
-  ResetData();
+  ResetProgramState();
   for (std::int32_t n = 1; n <= 493; ++n) {
     IndexEntry e;
     e.hp = (n * 37) % 255 + 1;

@@ -35,7 +35,7 @@ void BM_StartUp(benchmark::State& state) {
   MessageCounter messages;
   for (auto _ : state) {
     state.PauseTiming();
-    ResetData();
+    StartAfresh(messages);
     state.ResumeTiming();
     StartUp();
   }
@@ -53,7 +53,7 @@ void BM_StartUpStep(benchmark::State& state) {
   const auto step = state.range(0);
   for (auto _ : state) {
     state.PauseTiming();
-    ResetData();
+    StartAfresh(messages);
     if (step > kTables) LoadTables();
     if (step > kIndex) LoadIndex();
     if (step > kMoves) LoadMoves();
@@ -75,7 +75,7 @@ BENCHMARK(BM_StartUpStep)->DenseRange(kTables, kFirstSelection)->Unit(benchmark:
 void BM_SelectPokemon(benchmark::State& state) {
   DataSetDir dir(state.range(0));
   MessageCounter messages;
-  ResetData();
+  StartAfresh(messages);
   StartUp();
   const std::string id = std::to_string(state.range(1));
   for (auto _ : state) benchmark::DoNotOptimize(SelectPokemon(id));

@@ -6,6 +6,7 @@
 #include "texts/breeding.h"
 #include "texts/location_texts.h"
 #include "texts/move_texts.h"
+#include "app/startup.h"
 #include "records/dex_data.h"
 
 namespace {
@@ -18,7 +19,7 @@ std::string Named(const char* prefix, int n) {
 }
 
 void FillData() {
-  ResetData();
+  ResetProgramState();
   DexData& data = Data();
   for (int g = 0; g < 17; ++g) data.tables.breedgroups.Append({Named("g", g), Named("Group ", g)});
   for (int id = 1; id <= 493; ++id) {

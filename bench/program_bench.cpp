@@ -22,8 +22,8 @@ constexpr tk::Instance kInstance{0x400000};
 constexpr const char* kSettings = bench_support::kSecondStartSettings;
 
 void Start() {
+  ResetProgramState();  // first: an open page destroys its controls on the screen that made them
   memtk::Reset();
-  ResetProgramState();
   StartFaunary(kInstance, SW_SHOWDEFAULT);
 }
 

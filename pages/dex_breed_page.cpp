@@ -14,7 +14,7 @@
 namespace {
 
 enum : std::size_t { kGroupLine, kPartners, kEggMoves, kGeneration };
-constexpr std::array<ControlSpec, 4> kLayout{{
+constexpr std::array<ControlLayout, 4> kLayout{{
     {WC_EDIT, "crtrbrdgrpid", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 10, 10, 250, 15, 151},
     {WC_STATIC, "crtrbrdnamid", WS_CHILD | WS_VISIBLE, 10, 25, 600, 150, 152},
     {WC_LISTVIEW, "crtrlsvmovid",

@@ -26,7 +26,7 @@ constexpr std::array<Column, 4> kColumns{{
 }};
 
 enum : std::size_t { kLabel, kVersionBox, kEncounters };
-constexpr std::array<ControlSpec, 3> kLayout{{
+constexpr std::array<ControlLayout, 3> kLayout{{
     {WC_STATIC, "loctxtstc", WS_CHILD | WS_VISIBLE, 10, 10, 75, 15, 311},
     {WC_COMBOBOX, "verbox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 90,
      10, 100, 175, kVersionComboId, ControlFont::kGui},

@@ -19,7 +19,7 @@ constexpr int kGenderless = 17;
 
 // A control of the page and the line it shows (none for the button).
 struct MainControl {
-  ControlSpec spec;
+  ControlLayout place;
   std::string MainLines::*line;
 };
 
@@ -71,7 +71,7 @@ void DexMainPage::AddBar(const char* name, int x, int width, int id, int bitmap_
 }
 
 void DexMainPage::CreateControls() {
-  for (const MainControl& control : kLayout) controls_.push_back(MakeControl(control.spec));
+  for (const MainControl& control : kLayout) controls_.push_back(MakeControl(control.place));
   Draw();
 }
 

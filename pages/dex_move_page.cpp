@@ -32,7 +32,7 @@ constexpr std::array<Column, 11> kColumns{{
     {"HGSS lvl", 70},
 }};
 
-constexpr ControlSpec kList{WC_LISTVIEW, "crtrlsvmovid",
+constexpr ControlLayout kList{WC_LISTVIEW, "crtrlsvmovid",
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
                                 LVS_NOSORTHEADER,
                             10, 10, 630, 530, kMoveListId};

@@ -1,6 +1,7 @@
 #include "records/pokemon.h"
 
-#include <span>
+#include <initializer_list>
+#include <unordered_map>
 
 #include "records/dex_data.h"
 #include "records/pokemon_index.h"
@@ -24,35 +25,46 @@ void AddMarkers(std::vector<Marker>& out, const char* prefix, int count, std::si
   }
 }
 
+// Marker name to flag slot, per generation.
+using MarkerSlots = std::unordered_map<std::string, std::size_t>;
+
 struct MachineMarkers {
-  std::vector<Marker> gen1, gen2, gen3, gen4, pthgss;
+  MarkerSlots gen1, gen2, gen3, gen4, pthgss;
 };
 
-const MachineMarkers& Machines() {
-  static const MachineMarkers markers = [] {
-    MachineMarkers m;
-    AddMarkers(m.gen1, "TM", 50, 1);
-    AddMarkers(m.gen1, "HM", 5, 51);
-    AddMarkers(m.gen2, "TM", 50, 1);
-    AddMarkers(m.gen2, "HM", 7, 51);
-    AddMarkers(m.gen2, "CM", 3, 58);
-    AddMarkers(m.gen3, "TM", 50, 1);
-    AddMarkers(m.gen3, "HM", 8, 51);
-    AddMarkers(m.gen3, "MT", 33, 59);
-    AddMarkers(m.gen4, "TM", 96, 1);
-    AddMarkers(m.gen4, "HM", 8, 97);
-    AddMarkers(m.pthgss, "HM", 8, 1);
-    AddMarkers(m.pthgss, "MT", 56, kPtHgssFirstTutorSlot);
-    return m;
-  }();
+MarkerSlots SlotsOf(std::initializer_list<std::vector<Marker>> groups) {
+  MarkerSlots slots;
+  for (const auto& group : groups)
+    for (const Marker& marker : group) slots.emplace(marker.element, marker.slot);
+  return slots;
+}
+
+std::vector<Marker> Markers(const char* prefix, int count, std::size_t first_slot) {
+  std::vector<Marker> markers;
+  AddMarkers(markers, prefix, count, first_slot);
   return markers;
 }
 
+const MachineMarkers& Machines() {
+  static const MachineMarkers markers{
+      SlotsOf({Markers("TM", 50, 1), Markers("HM", 5, 51)}),
+      SlotsOf({Markers("TM", 50, 1), Markers("HM", 7, 51), Markers("CM", 3, 58)}),
+      SlotsOf({Markers("TM", 50, 1), Markers("HM", 8, 51), Markers("MT", 33, 59)}),
+      SlotsOf({Markers("TM", 96, 1), Markers("HM", 8, 97)}),
+      SlotsOf({Markers("HM", 8, 1), Markers("MT", 56, kPtHgssFirstTutorSlot)}),
+  };
+  return markers;
+}
+
+// One pass over the element's children; markers of other generations are not read.
 template <std::size_t N>
-void ReadMachineFlags(XmlReader& r, const char* element, std::span<const Marker> markers,
+void ReadMachineFlags(XmlReader& r, const char* element, const MarkerSlots& slots,
                       std::array<bool, N>& flags) {
   if (!r.Enter(element)) return;
-  for (const Marker& marker : markers) flags[marker.slot] = r.HasChild(marker.element.c_str());
+  r.ForEachChildName([&](const char* name) {
+    const auto found = slots.find(name);
+    if (found != slots.end()) flags[found->second] = true;
+  });
   r.Leave();
 }
 

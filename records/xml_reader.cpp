@@ -82,15 +82,20 @@ bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
   return true;
 }
 
-std::string XmlReader::ChildText(const char* name) const {
-  if (!current_) return {};
-  const TiXmlElement* child = current_->FirstChildElement(name);
-  if (!child) return {};
+namespace {
+std::string TextOf(const TiXmlElement* element) {
   std::string text;
-  for (const TiXmlNode* node = child->FirstChild(); node; node = node->NextSibling()) {
+  for (const TiXmlNode* node = element->FirstChild(); node; node = node->NextSibling()) {
     if (const TiXmlText* piece = node->ToText()) text += piece->Value();
   }
   return text;
+}
+}  // namespace
+
+std::string XmlReader::ChildText(const char* name) const {
+  if (!current_) return {};
+  const TiXmlElement* child = current_->FirstChildElement(name);
+  return child ? TextOf(child) : std::string();
 }
 
 std::int32_t XmlReader::ChildInt(const char* name) const { return Atoi32(ChildText(name)); }
@@ -132,6 +137,19 @@ bool XmlReader::NextSibling() {
   if (!next) return false;
   current_ = next;
   return true;
+}
+
+void XmlReader::ForEachChildName(const std::function<void(const char* name)>& visit) const {
+  if (!current_) return;
+  for (const TiXmlElement* child = current_->FirstChildElement(); child; child = child->NextSiblingElement())
+    visit(child->Value());
+}
+
+void XmlReader::ForEachChildText(
+    const std::function<void(const char* name, const std::string& text)>& visit) const {
+  if (!current_) return;
+  for (const TiXmlElement* child = current_->FirstChildElement(); child; child = child->NextSiblingElement())
+    visit(child->Value(), TextOf(child));
 }
 
 std::string XmlReader::CurrentName() const { return current_ ? current_->ValueStr() : std::string(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,12 @@ class XmlReader {
   bool HasNextSibling() const;
   bool NextSibling();
   std::string CurrentName() const;
+  // Calls visit with the name of each child element of the current element,
+  // in document order; the cursor stays. One pass, where asking HasChild for
+  // each of many possible markers would walk the children once per marker.
+  void ForEachChildName(const std::function<void(const char* name)>& visit) const;
+  // The same with each child's text, as ChildText would answer for it.
+  void ForEachChildText(const std::function<void(const char* name, const std::string& text)>& visit) const;
 
   // The list idiom's step into the next item: the first item when the cursor
   // still stands on the list element, the next sibling afterwards.

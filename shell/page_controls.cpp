@@ -2,14 +2,14 @@
 
 #include "shell/shell_state.h"
 
-tk::OwnedWindow MakeControl(const ControlSpec& spec) {
-  tk::OwnedWindow control{tk::CreateControl(spec.window_class, spec.name, spec.style, spec.x, spec.y, spec.width,
-                                            spec.height, MainWindow(), spec.id, AppInstance())};
-  if (spec.font == ControlFont::kShared) tk::SetControlFont(control, SharedFont());
-  if (spec.font == ControlFont::kGui) tk::SetControlFont(control, tk::StockGuiFont());
+tk::OwnedWindow MakeControl(const ControlLayout& place) {
+  tk::OwnedWindow control{tk::CreateControl(place.window_class, place.name, place.style, place.x, place.y, place.width,
+                                            place.height, MainWindow(), place.id, AppInstance())};
+  if (place.font == ControlFont::kShared) tk::SetControlFont(control, SharedFont());
+  if (place.font == ControlFont::kGui) tk::SetControlFont(control, tk::StockGuiFont());
   return control;
 }
 
-void MakeControls(std::span<const ControlSpec> layout, std::vector<tk::OwnedWindow>& controls) {
-  for (const ControlSpec& spec : layout) controls.push_back(MakeControl(spec));
+void MakeControls(std::span<const ControlLayout> layout, std::vector<tk::OwnedWindow>& controls) {
+  for (const ControlLayout& place : layout) controls.push_back(MakeControl(place));
 }

@@ -9,7 +9,7 @@
 enum class ControlFont { kShared, kGui, kNone };
 
 // One control of a page, as it is created: a child of the main window.
-struct ControlSpec {
+struct ControlLayout {
   const char* window_class;
   std::string_view name;
   std::uint32_t style;
@@ -18,6 +18,6 @@ struct ControlSpec {
   ControlFont font = ControlFont::kShared;
 };
 
-tk::OwnedWindow MakeControl(const ControlSpec& spec);
+tk::OwnedWindow MakeControl(const ControlLayout& place);
 // The controls of a layout table, created in its order and kept in `controls`.
-void MakeControls(std::span<const ControlSpec> layout, std::vector<tk::OwnedWindow>& controls);
+void MakeControls(std::span<const ControlLayout> layout, std::vector<tk::OwnedWindow>& controls);

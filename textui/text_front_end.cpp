@@ -12,6 +12,7 @@
 #include "shell/pokemon_list.h"
 #include "app/startup.h"
 #include "port/win_constants.h"
+#include "textui/ask_command.h"
 #include "textui/calc_command.h"
 #include "textui/move_text.h"
 #include "textui/screen_text.h"
@@ -21,6 +22,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: faunary-text [POKEMON] [--page TAB | --all] [--version NAME]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
+    "       faunary-text --learns MOVE [--game G] [--how level|machine|tutor|egg]\n"
+    "       faunary-text --ability NAME [--gen 3|4] | --egg-group NAME | --type TYPE[/TYPE]\n"
+    "       faunary-text --at \"PLACE\" [--version V] [--time morning|day|night]\n"
+    "       faunary-text POKEMON --matchups [--gen 1|2|3|4]\n"
     "       faunary-text --move MOVE\n"
     "       faunary-text --list | --help | --version\n"
     "\n"
@@ -52,14 +57,24 @@ constexpr const char* kUsage =
     "                 exp-needed --level L\n"
     "               STAT is hp, attack, defense, speed, spatk or spdef; names and\n"
     "               balls in any case; a choice the dialog does not offer exits 3\n"
+    "  --learns, --ability, --egg-group, --type, --at  list the Pokemon that\n"
+    "               learn the move, have the ability, group or type, or live at\n"
+    "               the place, in national order; G is RB, Y, GS, C, RS, E, FRLG,\n"
+    "               XD or DP; V a version name (Crystal); names in any case,\n"
+    "               without spaces, hyphens or apostrophes as well\n"
+    "  --matchups   the damage multipliers against the Pokemon in a generation's\n"
+    "               games (4 when not given), with its abilities' rows from 3 on\n"
+    "  --format tsv print a question's rows tab-separated, under a header line\n"
     "  --move MOVE  show the details of a move, by name (any case; spaces, hyphens\n"
     "               and apostrophes do not count: \"will o wisp\")\n"
     "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
-    "  --version    alone: show the program's version\n"
+    "  --version    alone: show the program's version (with --at: the game version)\n"
     "\n"
-    "Exit status: 0 shown, 1 unknown Pokemon or move, 2 unknown tab or version, 3 bad\n"
-    "arguments, 4 no Pokemon data found or the program could not start.\n";
+    "Exit status: 0 shown, 1 unknown Pokemon or move (a question's unknown move,\n"
+    "ability, group, type or place: the closest names are suggested), 2 unknown\n"
+    "tab or version, 3 bad arguments, 4 no Pokemon data found or the program could\n"
+    "not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
@@ -198,6 +213,11 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     err << "faunary-text: " << *problem << "\n" << kUsage;
     return kExitUsage;
   }
+  std::optional<AskRequest> question;
+  if (const auto problem = TakeAskArgs(rest, question)) {
+    err << "faunary-text: " << *problem << "\n" << kUsage;
+    return kExitUsage;
+  }
   if (const auto problem = ParseArgs(rest, request)) {
     err << "faunary-text: " << *problem << "\n" << kUsage;
     return kExitUsage;
@@ -210,6 +230,7 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
     out << "faunary-text " << FAUNARY_VERSION << "\n";
     return kExitOk;
   }
+  if (question) return RunAsk(*question, request.pokemon, out, err);
   const std::optional<int> tab = TabByName(request.page);
   if (!tab) {
     err << "faunary-text: there is no tab \"" << request.page << "\" (see --help)\n";

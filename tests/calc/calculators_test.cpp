@@ -64,11 +64,11 @@ TEST(StatsDialogs, ShowTheModelsValueForEveryPokemonAndStat) {
             const int level = round == 0 ? 99 : 1 + model::Pick(random, 100);
             const int value = model::Pick(random, gen34 ? 32 : 16), personality = model::Pick(random, 3);
             const int effort = round == 0 ? (gen34 ? 255 : 63) : model::Pick(random, gen34 ? 256 : 64);
-            d.Select(242, kStatNames[k]);
-            d.Select(245, std::to_string(level));
-            d.Select(247, std::to_string(value));
-            d.Select(249, std::to_string(effort));
-            if (gen34) d.Select(252, natures[personality]);
+            d.Select(kStatsStatList, kStatNames[k]);
+            d.Select(kStatsLevelList, std::to_string(level));
+            d.Select(kStatsValueList, std::to_string(value));
+            d.Select(kStatsEffortList, std::to_string(effort));
+            if (gen34) d.Select(kStatsNatureList, natures[personality]);
             d.Click(kStatsCalculate);
             const int stat = gen34 ? model::StatGen34(mon.stats[k], level, value, effort, k == 0, personality)
                                    : model::StatGen12(mon.stats[k], level, value, effort, k == 0);
@@ -88,7 +88,7 @@ TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
     app.PickPokemon(mon.name);
     app.Calculate(kCatchButton, [&](memtk::Dialog& d) {
       EXPECT_EQ(d.Text(kCatchHeading), std::string(mon.name) + " Catch Chance");
-      EXPECT_EQ(d.SelectedText(266), "Normal");
+      EXPECT_EQ(d.SelectedText(kCatchStatusList), "Normal");
       // Every level with every HP entry, the ball and status turning with them.
       for (int level = 1; level <= 100; ++level)
         for (int percent = 1; percent <= 100; ++percent) {
@@ -99,10 +99,10 @@ TEST(CatchDialog, ShowsTheModelsLineForEveryPokemonBallAndStatus) {
           const model::CatchCase c{level,    maximum,        std::max(percent * maximum / 100, 1),
                                    kStatusTenths[status], mon.rate, mon.stats[3], mon.heavy, mon.type1,
                                    mon.type2, mon.gender, std::atoi(mon.id)};
-          d.Select(261, std::to_string(level));
-          d.Select(264, std::to_string(percent) + "%");
-          d.Select(266, kStatuses[status]);
-          d.Select(268, ball);
+          d.Select(kCatchLevelList, std::to_string(level));
+          d.Select(kCatchHpList, std::to_string(percent) + "%");
+          d.Select(kCatchStatusList, kStatuses[status]);
+          d.Select(kCatchBallList, ball);
           d.Click(kCatchCalculate);
           ASSERT_EQ(d.Text(kCatchResult), model::CatchText(ball, c)) << mon.name << " " << ball << " " << kStatuses[status]
                                                            << " level " << level << " " << percent << "%";
@@ -123,7 +123,7 @@ TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
       for (const bool trainer : {false, true}) {
         if (trainer) d.Click(kGainedTrainerBattle);
         for (int level = 1; level <= 100; ++level) {
-          d.Select(283, std::to_string(level));
+          d.Select(kGainedLevelList, std::to_string(level));
           d.Click(kGainedCalculate);
           const int gained = model::ExpGained(mon.yield, level, trainer);
           ASSERT_EQ(d.Text(kGainedResult), "Experience gained: " + std::to_string(gained)) << mon.name << " " << level;
@@ -133,7 +133,7 @@ TEST(ExperienceDialogs, ShowTheModelsValueAtEveryLevel) {
     if (mon.growth == 0) continue;
     app.Calculate(kExpNeededButton, [&](memtk::Dialog& d) {
       for (int level = 2; level <= 100; ++level) {
-        d.Select(292, std::to_string(level));
+        d.Select(kNeededLevelList, std::to_string(level));
         d.Click(kNeededCalculate);
         ASSERT_EQ(d.Text(kNeededResult), "Experience needed: " + std::to_string(model::Experience(mon.growth, level)))
             << mon.name << " " << level;

@@ -14,12 +14,15 @@ TEST(MovePage, EachRowOpensItsMove) {
   OpenPage(app, "Attacks");
   const std::pair<int, std::vector<std::pair<int, std::string>>> cases[] = {
       {5,
-       {{0, "Giga Drain"}, {kMoveName, "Giga Drain"}, {kMoveType, "Type: Grass"}, {kMoveAttackType, "Attack Type: Special"},
-        {kMovePower, "Power: 60"}, {kMovePp, "PP: 5"}, {kMoveAccuracy, "Accuracy: 100%"}, {kMoveAffected, "Number affected: 1"},
-        {kMoveEffectChance, "Effect accuracy: 10%"}, {kMoveEffect, "Fixture effect: drains half."}, {kMoveContestType, "Contest Type: Smart"},
-        {kMoveAppeal, "Appeal: 2"}, {kMoveJam, "Jam: 0"}, {kMoveContestEffect, "Fixture contest: jams the others."},
-        {kMoveSuperAppeal, "Super Contest Appeal: 2"}, {kMoveSuperEffect, "Fixture contest: jams the others."}, {1, "Done"}}},
-      {4, {{0, "Razor Leaf"}, {kMoveAccuracy, "Accuracy: 90%"}, {kMoveEffectChance, "Effect accuracy: 0%"}, {kMoveEffect, "Plain damage."}}},
+       {{0, "Giga Drain"}, {kMoveName, "Giga Drain"}, {kMoveType, "Type: Grass"},
+        {kMoveAttackType, "Attack Type: Special"}, {kMovePower, "Power: 60"}, {kMovePp, "PP: 5"},
+        {kMoveAccuracy, "Accuracy: 100%"}, {kMoveAffected, "Number affected: 1"},
+        {kMoveEffectChance, "Effect accuracy: 10%"}, {kMoveEffect, "Fixture effect: drains half."},
+        {kMoveContestType, "Contest Type: Smart"}, {kMoveAppeal, "Appeal: 2"}, {kMoveJam, "Jam: 0"},
+        {kMoveContestEffect, "Fixture contest: jams the others."}, {kMoveSuperAppeal, "Super Contest Appeal: 2"},
+        {kMoveSuperEffect, "Fixture contest: jams the others."}, {1, "Done"}}},
+      {4, {{0, "Razor Leaf"}, {kMoveAccuracy, "Accuracy: 90%"}, {kMoveEffectChance, "Effect accuracy: 0%"},
+           {kMoveEffect, "Plain damage."}}},
       {0, {{0, "Tackle"}, {kMoveAccuracy, "Accuracy: 95%"}}},
       {2, {{0, "PoisonPowder"}, {kMoveAccuracy, "Accuracy: 75%"}, {kMoveEffectChance, "Effect accuracy: 30%"}}}};
   for (const auto& [row, texts] : cases) {

@@ -97,7 +97,9 @@ TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
     return std::make_tuple(s.crtronload, s.crtrloadpick, s.pageonload, s.pageloadpick, s.autoupdate);
   };
   const auto checked = [](const memtk::Dialog& d) {
-    return std::vector<bool>{d.IsChecked(kOptionsLastPokemon), d.IsChecked(kOptionsFixedPokemon), d.IsChecked(kOptionsLastPage), d.IsChecked(kOptionsFixedPage), d.IsChecked(kOptionsUpdateChecks)};
+    return std::vector<bool>{d.IsChecked(kOptionsLastPokemon), d.IsChecked(kOptionsFixedPokemon),
+                             d.IsChecked(kOptionsLastPage), d.IsChecked(kOptionsFixedPage),
+                             d.IsChecked(kOptionsUpdateChecks)};
   };
   const auto open = [&](memtk::DialogScript script) {
     app.OnNextDialog(std::move(script));
@@ -105,23 +107,30 @@ TEST(OptionsDialog, ShowsTheCurrentSettingsAndOkStoresTheChoices) {
     EXPECT_EQ(memtk::DialogsRun().back().owner, memtk::TopWindow());
     return memtk::DialogsRun().back().result;
   };
-  EXPECT_EQ(open([](memtk::Dialog& d) { d.Click(kOptionsFixedPokemon); d.Click(kOptionsUpdateChecks); d.Click(IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(open([](memtk::Dialog& d) {
+              d.Click(kOptionsFixedPokemon);
+              d.Click(kOptionsUpdateChecks);
+              d.Click(IDCANCEL);
+            }),
+            IDCANCEL);
   EXPECT_EQ(stored(), std::make_tuple(1, std::string("152"), 2, 5LL, true));
   EXPECT_EQ(open([&](memtk::Dialog& d) {
               EXPECT_EQ(d.Title(), "Options");
               EXPECT_EQ(d.Text(kOptionsPokemonGroup), "Pok\xE9mon upon load");
               EXPECT_EQ(d.Entries(kOptionsPokemonChoice).size(), 15u);
               EXPECT_EQ(d.Entries(kOptionsPageChoice).back(), "Locations");
-              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Chikorita|Calculations");
+              EXPECT_EQ(d.SelectedText(kOptionsPokemonChoice) + "|" + d.SelectedText(kOptionsPageChoice),
+                        "Chikorita|Calculations");
               EXPECT_EQ(checked(d), (std::vector<bool>{true, false, false, true, true}));
               d.Click(kOptionsReset);
               EXPECT_FALSE(d.Ended());
               EXPECT_EQ(Settings().crtronload, 1) << "nothing stored yet";
               EXPECT_EQ(checked(d), (std::vector<bool>{true, false, true, false, false}));
-              EXPECT_EQ(d.SelectedText(303) + "|" + d.SelectedText(307), "Bulbasaur|Main");
+              EXPECT_EQ(d.SelectedText(kOptionsPokemonChoice) + "|" + d.SelectedText(kOptionsPageChoice),
+                        "Bulbasaur|Main");
               d.Click(kOptionsFixedPokemon);
-              d.Select(303, "Magnemite");
-              d.Select(307, "Locations");
+              d.Select(kOptionsPokemonChoice, "Magnemite");
+              d.Select(kOptionsPageChoice, "Locations");
               EXPECT_FALSE(d.IsChecked(kOptionsLastPokemon)) << "radio buttons of one group exclude each other";
               d.Click(IDOK);
             }),
