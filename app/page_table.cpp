@@ -25,6 +25,7 @@ std::unique_ptr<DexPage> MakePage(int index) {
     case 9: return std::make_unique<DexTMPage>(4);
     case 10: return std::make_unique<DexTMPage>(kDpTms2Generation);
     case 11: return std::make_unique<DexLocsPage>();
+    case 12: return std::make_unique<DexTMPage>(kPtHgssTutorsGeneration);
     default: return nullptr;
   }
 }

@@ -64,7 +64,7 @@ BENCHMARK(BM_PickPokemon)
     ->ArgsProduct({{kFiles, kArchiveOnly}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMillisecond);
 
-// Walks through all twelve tabs; each switch destroys one page and builds the next.
+// Walks through all thirteen tabs; each switch destroys one page and builds the next.
 void BM_SwitchTab(benchmark::State& state) {
   DataSetDir dir(kFiles);
   WriteSettings(kSettings);

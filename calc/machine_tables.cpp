@@ -36,6 +36,17 @@ constexpr std::array<std::int32_t, 10> kHmGen2{39, 72, 217, 208, 71, 246, 245, 7
 constexpr std::array<std::int32_t, 8> kHmGen3{39, 72, 217, 208, 71, 168, 245, 291};
 constexpr std::array<std::int32_t, 8> kHmGen4{39, 72, 217, 208, 450, 168, 245, 449};
 constexpr int kGen2FirstCm = 8;
+// HeartGold/SoulSilver's HMs: Whirlpool is HM05, where Diamond/Pearl have Defog.
+constexpr std::array<std::int32_t, 8> kHmHgss{39, 72, 217, 208, 246, 168, 245, 449};
+
+// The cells MT01-MT56 of the Platinum/HeartGold/SoulSilver grid: Platinum's shard tutors in its
+// tutor table's order (HeartGold/SoulSilver's Frontier keeps it), the four taught once
+// (Diamond/Pearl's TM93-TM96), HeartGold/SoulSilver's own Frontier tutors, and Ilex Forest's
+// Headbutt.
+constexpr std::array<std::int32_t, 56> kTutorPtHgss{
+    291, 132, 77,  100, 171, 233, 65,  276, 99,  460, 419, 484, 398, 195, 203, 314, 270, 283, 136,
+    7,   223, 324, 446, 428, 432, 459, 240, 420, 334, 411, 405, 340, 271, 257, 282, 407, 221, 253,
+    338, 308, 307, 452, 215, 137, 209, 384, 374, 406, 277, 272, 89,  112, 186, 335, 468, 88};
 
 // The generation 3 move tutors, MT01-MT33.
 constexpr std::array<std::int32_t, 33> kTutorGen3{
@@ -73,14 +84,31 @@ std::string MoveName(std::int32_t id) { return Move(id).name; }
 
 }  // namespace
 
+namespace {
+
+// Four to a row, wide enough for the names of the games that teach the move.
+std::vector<MachineCell> TutorGridCells() {
+  std::vector<MachineCell> cells;
+  for (int m = 1; m <= static_cast<int>(kTutorPtHgss.size()); ++m) {
+    const std::int32_t move = kTutorPtHgss[static_cast<std::size_t>(m - 1)];
+    cells.push_back({MachineKind::kTutor, m, 210 + m, 10 + kTutorGridCellWidth * ((m - 1) % 4),
+                     10 + 20 * ((m - 1) / 4), "Tutor", MoveName(move), move, kPtHgssFirstTutorSlot + m - 1,
+                     kPtHgssTutorsGeneration, kTutorGridCellWidth});
+  }
+  return cells;
+}
+
+}  // namespace
+
 std::vector<MachineCell> MachineCells(int generation) {
+  if (generation == kPtHgssTutorsGeneration) return TutorGridCells();
   const PageLayout page = LayoutOf(generation);
   std::vector<MachineCell> cells;
   for (int i = 1; i <= page.tm_count; ++i) {
     const std::int32_t move = kTmTable[static_cast<std::size_t>(i - 1)].*page.tm_column;
     const int number = i + page.tm_offset;
     cells.push_back({MachineKind::kTm, i, 210 + i, CellX(i), CellRowY(10, i), "TM",
-                     "TM" + std::to_string(number) + " - " + MoveName(move), move, number});
+                     "TM" + std::to_string(number) + " - " + MoveName(move), move, number, generation});
   }
   for (int j = 1; j <= static_cast<int>(page.hms.size()); ++j) {
     const std::int32_t move = page.hms[static_cast<std::size_t>(j - 1)];
@@ -88,14 +116,24 @@ std::vector<MachineCell> MachineCells(int generation) {
     const std::string label = cm ? "CM" + std::to_string(j - 7) : "HM" + std::to_string(j);
     cells.push_back({cm ? MachineKind::kCm : MachineKind::kHm, j, 260 + j, CellX(j),
                      CellRowY(210, j), cm ? "CM" : "HM", label + " - " + MoveName(move), move,
-                     page.hm_flag_offset + j});
+                     page.hm_flag_offset + j, generation});
+  }
+  // After Diamond/Pearl's HMs, those HeartGold/SoulSilver replace.
+  int extra = static_cast<int>(page.hms.size());
+  for (int j = 1; generation == kDpTms2Generation && j <= static_cast<int>(kHmHgss.size()); ++j) {
+    const std::int32_t move = kHmHgss[static_cast<std::size_t>(j - 1)];
+    if (move == page.hms[static_cast<std::size_t>(j - 1)]) continue;
+    ++extra;
+    cells.push_back({MachineKind::kHm, extra, 260 + extra, CellX(extra), CellRowY(210, extra), "HM",
+                     "HGSS HM" + std::to_string(j) + " - " + MoveName(move), move, j, kHgssMachines,
+                     kMachineCellWidth + 40});
   }
   for (int m = 1; m <= page.tutor_count; ++m) {
     const std::int32_t move = page.tutors.empty()
                                   ? kTmTable[static_cast<std::size_t>(42 + m - 1)].gen4_upper
                                   : page.tutors[static_cast<std::size_t>(m - 1)];
     cells.push_back({MachineKind::kTutor, m, 270 + m, CellX(m), CellRowY(250, m), "Tutor",
-                     "Tutor " + MoveName(move), move, page.tutor_flag_offset + m});
+                     "Tutor " + MoveName(move), move, page.tutor_flag_offset + m, generation});
   }
   return cells;
 }
@@ -114,6 +152,18 @@ bool MachineFlag(const DexPokemon& record, int generation, int flag) {
     case 3: return FlagIn(record.gen3tm, flag);
     case 4:
     case kDpTms2Generation: return FlagIn(record.gen4tm, flag);
+    case kHgssMachines: return FlagIn(record.hgsstm, flag);
+    case kPtHgssTutorsGeneration: return FlagIn(record.pttm, flag) || FlagIn(record.hgsstm, flag);
     default: return false;
   }
+}
+
+std::string MachineCellText(const MachineCell& cell, const DexPokemon& record) {
+  if (cell.source != kPtHgssTutorsGeneration) return cell.text;
+  const bool pt = FlagIn(record.pttm, cell.flag);
+  const bool hgss = FlagIn(record.hgsstm, cell.flag);
+  if (pt && hgss) return cell.text + " (Pt, HGSS)";
+  if (pt) return cell.text + " (Pt)";
+  if (hgss) return cell.text + " (HGSS)";
+  return cell.text;
 }

@@ -5,10 +5,17 @@
 
 struct DexPokemon;
 
-// The five machine pages are made with these generation numbers; the second
+// The machine pages are made with these generation numbers; the second
 // Diamond/Pearl page carries TM51 and up.
 inline constexpr int kDpTms2Generation = 9999;
+// The tutor grid Platinum and HeartGold/SoulSilver share.
+inline constexpr int kPtHgssTutorsGeneration = 9998;
+// Cells that read HeartGold/SoulSilver's flags on a Diamond/Pearl page.
+inline constexpr int kHgssMachines = 9997;
 
+inline constexpr int kMachineCellWidth = 110;
+inline constexpr int kTutorGridCellWidth = 155;
+inline constexpr int kMachineCellHeight = 15;
 enum class MachineKind { kTm, kHm, kCm, kTutor };
 
 // One cell of a machine page: a static text naming one machine's move.
@@ -21,11 +28,11 @@ struct MachineCell {
   const char* window_name;  // "TM", "HM", "CM" or "Tutor"
   std::string text;         // e.g. "TM51 - " + the move's name
   std::int32_t move;        // move id of the move table
-  int flag;                 // slot in the record's flag array of the page
+  int flag;                 // slot in the record's flag array of `source`
+  int source;               // the page generation whose flags the cell reads
+  int width = kMachineCellWidth;
 };
 
-inline constexpr int kMachineCellWidth = 110;
-inline constexpr int kMachineCellHeight = 15;
 // Control ids of every machine cell lie in this range.
 inline constexpr int kFirstMachineCellId = 211;
 inline constexpr int kLastMachineCellId = 309;
@@ -36,5 +43,10 @@ inline constexpr int kLastMachineCellId = 309;
 std::vector<MachineCell> MachineCells(int generation);
 
 // Whether the record has the flag in the array the page of `generation`
-// reads (generation 4 for both Diamond/Pearl pages).
+// reads (generation 4 for both Diamond/Pearl pages; either game's for the
+// Platinum/HeartGold/SoulSilver tutor grid).
 bool MachineFlag(const DexPokemon& record, int generation, int flag);
+
+// The cell's text for the record: a tutor grid cell names the games that teach
+// the move there (" (Pt, HGSS)", " (Pt)", " (HGSS)"); other cells keep theirs.
+std::string MachineCellText(const MachineCell& cell, const DexPokemon& record);

@@ -18,7 +18,7 @@ struct Column {
   int width;
 };
 
-constexpr std::array<Column, 9> kColumns{{
+constexpr std::array<Column, 11> kColumns{{
     {"Move", 100},
     {"RB lvl", 50},
     {"Y lvl", 50},
@@ -28,6 +28,8 @@ constexpr std::array<Column, 9> kColumns{{
     {"FRLG lvl", 70},
     {"XD lvl", 70},
     {"DP lvl", 70},
+    {"Pt lvl", 50},
+    {"HGSS lvl", 70},
 }};
 
 constexpr ControlLayout kList{WC_LISTVIEW, "crtrlsvmovid",

@@ -11,7 +11,7 @@ void DexTMPage::CreateControls() {
   constexpr std::uint32_t kCellStyle = WS_CHILD | WS_VISIBLE | WS_DISABLED | SS_NOTIFY;
   for (MachineCell& machine : MachineCells(generation_)) {
     controls_.push_back(MakeControl({WC_STATIC, machine.window_name, kCellStyle, machine.x, machine.y,
-                                     kMachineCellWidth, kMachineCellHeight, machine.control_id}));
+                                     machine.width, kMachineCellHeight, machine.control_id}));
     tk::SetControlText(controls_.back(), machine.text);
     cells_.push_back(std::move(machine));
   }
@@ -20,8 +20,11 @@ void DexTMPage::CreateControls() {
 
 void DexTMPage::Draw() {
   const DexPokemon& record = CurrentRecord();
-  for (std::size_t n = 0; n < cells_.size(); ++n)
-    tk::EnableControl(controls_[n], MachineFlag(record, generation_, cells_[n].flag));
+  for (std::size_t n = 0; n < cells_.size(); ++n) {
+    const MachineCell& cell = cells_[n];
+    if (cell.source == kPtHgssTutorsGeneration) tk::SetControlText(controls_[n], MachineCellText(cell, record));
+    tk::EnableControl(controls_[n], MachineFlag(record, cell.source, cell.flag));
+  }
 }
 
 void DexTMPage::DestroyControls() {

@@ -17,7 +17,7 @@ struct DexEncounter {
   std::int32_t chance = 0;  // per cent; 0 means not given
 };
 
-inline constexpr int kVersionCount = 19;
+inline constexpr int kVersionCount = 22;
 inline constexpr int kMdRedVersion = 15;
 inline constexpr int kMdBlueVersion = 16;
 

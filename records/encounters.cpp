@@ -27,6 +27,9 @@ const std::array<VersionInfo, kVersionCount> kVersions{{
     {"mdblueloc", "MD Blue", 3},
     {"diamondloc", "Diamond", 4},
     {"pearlloc", "Pearl", 4},
+    {"platinumloc", "Platinum", 4},
+    {"heartgoldloc", "HeartGold", 4},
+    {"soulsilverloc", "SoulSilver", 4},
 }};
 
 namespace {

@@ -29,7 +29,7 @@ void AddMarkers(std::vector<Marker>& out, const char* prefix, int count, std::si
 using MarkerSlots = std::unordered_map<std::string, std::size_t>;
 
 struct MachineMarkers {
-  MarkerSlots gen1, gen2, gen3, gen4;
+  MarkerSlots gen1, gen2, gen3, gen4, pthgss;
 };
 
 MarkerSlots SlotsOf(std::initializer_list<std::vector<Marker>> groups) {
@@ -51,6 +51,7 @@ const MachineMarkers& Machines() {
       SlotsOf({Markers("TM", 50, 1), Markers("HM", 7, 51), Markers("CM", 3, 58)}),
       SlotsOf({Markers("TM", 50, 1), Markers("HM", 8, 51), Markers("MT", 33, 59)}),
       SlotsOf({Markers("TM", 96, 1), Markers("HM", 8, 97)}),
+      SlotsOf({Markers("HM", 8, 1), Markers("MT", 56, kPtHgssFirstTutorSlot)}),
   };
   return markers;
 }
@@ -154,7 +155,8 @@ void ReadRecord(XmlReader& r, DexPokemon& p) {
   r.ForEachItem("moves", "move", [&] {
     p.moves.push_back({r.ChildInt("id"), r.ChildInt("rblvl"), r.ChildInt("ylvl"),
                        r.ChildInt("gslvl"), r.ChildInt("clvl"), r.ChildInt("rslvl"),
-                       r.ChildInt("frlglvl"), r.ChildInt("xdlvl"), r.ChildInt("dplvl")});
+                       r.ChildInt("frlglvl"), r.ChildInt("xdlvl"), r.ChildInt("dplvl"),
+                       r.ChildInt("ptlvl"), r.ChildInt("hgsslvl")});
   });
   p.fromgeneration = r.ChildInt("fromgeneration");
 
@@ -163,6 +165,8 @@ void ReadRecord(XmlReader& r, DexPokemon& p) {
   ReadMachineFlags(r, "gen2tm", machines.gen2, p.gen2tm);
   ReadMachineFlags(r, "gen3tm", machines.gen3, p.gen3tm);
   ReadMachineFlags(r, "gen4tm", machines.gen4, p.gen4tm);
+  ReadMachineFlags(r, "pttm", machines.pthgss, p.pttm);
+  ReadMachineFlags(r, "hgsstm", machines.pthgss, p.hgsstm);
 
   p.shinygsc = r.ChildText("shinygsc");
   p.shinyrs = r.ChildText("shinyrs");

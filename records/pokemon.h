@@ -24,6 +24,9 @@ struct LevelMove {
   std::int32_t frlglvl = 0;
   std::int32_t xdlvl = 0;
   std::int32_t dplvl = 0;
+  // Platinum and HeartGold/SoulSilver; 0 in data sets made before them.
+  std::int32_t ptlvl = 0;
+  std::int32_t hgsslvl = 0;
 };
 
 // Machine flag slots; slot 0 is never set.
@@ -31,6 +34,10 @@ inline constexpr std::size_t kGen1TmSlots = 56;
 inline constexpr std::size_t kGen2TmSlots = 61;
 inline constexpr std::size_t kGen3TmSlots = 92;
 inline constexpr std::size_t kGen4TmSlots = 105;
+// Platinum's and HeartGold/SoulSilver's flags: HM01-HM08 in slots 1-8, tutor grid cells
+// MT01-MT56 in slots 9-64.
+inline constexpr std::size_t kPtHgssTmSlots = 65;
+inline constexpr int kPtHgssFirstTutorSlot = 9;
 
 // Effort (stat experience) bits of `statexpgain`; not in stat order.
 enum StatExpBit : std::uint32_t {
@@ -92,6 +99,9 @@ struct DexPokemon {
   std::array<bool, kGen2TmSlots> gen2tm{};
   std::array<bool, kGen3TmSlots> gen3tm{};
   std::array<bool, kGen4TmSlots> gen4tm{};
+  // Empty in data sets made before Platinum and HeartGold/SoulSilver.
+  std::array<bool, kPtHgssTmSlots> pttm{};
+  std::array<bool, kPtHgssTmSlots> hgsstm{};
 
   std::string shinygsc, shinyrs, shinydp, dpgenderdiff;
   int gen3ability1 = 0;  // positions in the abilities, looked up by name

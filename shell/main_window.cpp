@@ -124,7 +124,8 @@ void CreateMainControls() {
                                       height - 10, main, kPageTabsId, shell.instance);
   tk::SetControlFont(shell.page_tabs, shell.shared_font);
   if (!shell.page_tabs) tk::ShowMessageBox(main, "Tab page control could not be created", "InitComboBox 1", MB_OK);
-  for (int page = 0; page < kPageCount; ++page) tk::TabInsertItem(shell.page_tabs, page, PageName(page), page);
+  for (int position = 0; position < kPageCount; ++position)
+    tk::TabInsertItem(shell.page_tabs, position, PageName(PageAtTab(position)), PageAtTab(position));
 
   const tk::Instance instance = tk::WindowInstance(main);
   shell.about_button =
@@ -138,5 +139,5 @@ void CreateMainControls() {
   // A start page outside the tabs shows no page, so no tab may look selected:
   // clicking any tab then shows its page.
   const int start_page = Settings().pageloadpick;
-  tk::TabSetCurSel(shell.page_tabs, start_page >= 0 && start_page < kPageCount ? start_page : -1);
+  tk::TabSetCurSel(shell.page_tabs, TabOfPage(start_page));
 }

@@ -23,9 +23,9 @@ void InitDialog(tk::Window dialog) {
   tk::ComboSetCurSel(pokemon, FillPokemonList(pokemon, settings.crtrloadpick));
 
   const tk::Window pages = tk::DialogItem(dialog, kOptionsPageChoice);
-  for (int page = 0; page < kPageCount; ++page)
-    tk::ComboSetItemData(pages, tk::ComboAddString(pages, PageName(page)), page);
-  tk::ComboSetCurSel(pages, settings.pageloadpick);  // outside 0-11: no selection
+  for (int position = 0; position < kPageCount; ++position)
+    tk::ComboSetItemData(pages, tk::ComboAddString(pages, PageName(PageAtTab(position))), PageAtTab(position));
+  tk::ComboSetCurSel(pages, TabOfPage(settings.pageloadpick));  // no page: no selection
 
   tk::CheckRadio(dialog, kOptionsLastPage, kOptionsFixedPage, settings.pageonload == 1 ? kOptionsLastPage : kOptionsFixedPage);
   tk::CheckRadio(dialog, kOptionsLastPokemon, kOptionsFixedPokemon, settings.crtronload == 1 ? kOptionsLastPokemon : kOptionsFixedPokemon);

@@ -4,7 +4,7 @@
 
 #include "shell/dex_page.h"
 
-inline constexpr int kPageCount = 12;
+inline constexpr int kPageCount = 13;
 
 // The page of a tab index, or null for an index that names no page.
 using PageMaker = std::unique_ptr<DexPage> (*)(int index);
@@ -18,7 +18,7 @@ struct PageFrameworkState {
 };
 PageFrameworkState& Pages();
 
-// Stores the index; for 0-11 makes that tab's page and creates its controls.
+// Stores the index; for 0-12 makes that tab's page and creates its controls.
 void CreatePage(int index);
 // DestroyPage, then CreatePage.
 void SwitchPage(int index);
@@ -30,5 +30,12 @@ void DestroyPage();
 int ForwardToPage(int id, int code, std::intptr_t data);
 int CurrentPageIndex();
 
-// The tab texts in tab order; also the Options dialog's page list.
+// The tab text of a page index.
 const char* PageName(int index);
+
+// Settings store the page index, so a page added later takes the next index wherever its
+// tab stands: position p of the tab strip (and of the Options dialog's page list) shows
+// page PageAtTab(p).
+int PageAtTab(int position);
+// The position of a page's tab; -1 for an index that names no page.
+int TabOfPage(int index);

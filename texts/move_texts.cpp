@@ -28,7 +28,8 @@ std::vector<ListRow> LevelMoveRows(const DexPokemon& record) {
                     {MoveMethodText(entry.rblvl), MoveMethodText(entry.ylvl),
                      MoveMethodText(entry.gslvl), MoveMethodText(entry.clvl),
                      MoveMethodText(entry.rslvl), MoveMethodText(entry.frlglvl),
-                     MoveMethodText(entry.xdlvl), MoveMethodText(entry.dplvl)}});
+                     MoveMethodText(entry.xdlvl), MoveMethodText(entry.dplvl),
+                     MoveMethodText(entry.ptlvl), MoveMethodText(entry.hgsslvl)}});
   }
   return rows;
 }

@@ -20,7 +20,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: faunary-text [POKEMON] [--page TAB | --all]\n"
+    "Usage: faunary-text [POKEMON] [--page TAB | --all] [--version NAME]\n"
     "       faunary-text POKEMON --calc FORM CHOICES\n"
     "       faunary-text --learns MOVE [--game G] [--how level|machine|tutor|egg]\n"
     "       faunary-text --ability NAME [--gen 3|4] | --egg-group NAME | --type TYPE[/TYPE]\n"
@@ -37,9 +37,14 @@ constexpr const char* kUsage =
     "               without it the start Pokemon of the settings is shown\n"
     "  --page TAB   the tab to show, by its name (any case): Main, Attacks,\n"
     "               \"Pokedex Entries\", Breeding, Comparisons, Calculations, \"RBY TMs\",\n"
-    "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\", Locations;\n"
+    "               \"GSC TMs\", \"RSEFRLG TMs\", \"DP TMs 1\", \"DP TMs 2\",\n"
+    "               Tutors (Platinum, HeartGold/SoulSilver), Locations;\n"
     "               Main when not given\n"
     "  --all        show every tab in turn\n"
+    "  --version NAME  on the Locations tab, show the rows of that game version\n"
+    "               (Red, HeartGold, \"MD Red\", ...; any case); without it the first\n"
+    "               version listed for the Pokemon; one the Pokemon does not list\n"
+    "               exits 2\n"
     "  --calc FORM  work a calculator of the Calculations tab for the Pokemon and\n"
     "               print its result line as the dialog shows it; FORM and CHOICES:\n"
     "                 stats12 --stat STAT --level L --dv D --statexp E\n"
@@ -64,11 +69,12 @@ constexpr const char* kUsage =
     "               and apostrophes do not count: \"will o wisp\")\n"
     "  --list       list the id and name of every Pokemon, in the list's order\n"
     "  --help       show this text\n"
-    "  --version    show the program's version (with --at: the game version)\n"
+    "  --version    alone: show the program's version (with --at: the game version)\n"
     "\n"
     "Exit status: 0 shown, 1 unknown Pokemon or move (a question's unknown move,\n"
     "ability, group, type or place: the closest names are suggested), 2 unknown\n"
-    "tab, 3 bad arguments, 4 no Pokemon data found or the program could not start.\n";
+    "tab or version, 3 bad arguments, 4 no Pokemon data found or the program could\n"
+    "not start.\n";
 
 struct Request {
   std::optional<std::string> pokemon;
@@ -78,6 +84,7 @@ struct Request {
   bool all = false;
   bool help = false;
   bool version = false;
+  std::optional<std::string> game_version;
   bool list = false;
 };
 
@@ -97,7 +104,13 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
     } else if (arg == "--list") {
       request.list = true;
     } else if (arg == "--version") {
-      request.version = true;
+      // Followed by a name it picks a game version; alone it asks for the program's.
+      if (i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-')
+        request.game_version = args[++i];
+      else
+        request.version = true;
+    } else if (arg.rfind("--version=", 0) == 0) {
+      request.game_version = arg.substr(10);
     } else if (arg == "--all") {
       request.all = true;
     } else if (arg == "--page") {
@@ -122,12 +135,14 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Reque
   }
   if (request.move && (request.pokemon || request.page_given || request.all))
     return "--move shows a move alone, without a Pokemon, --page or --all";
+  if (request.game_version && !request.all && Lowered(request.page) != "locations")
+    return "--version NAME picks the version of the Locations tab (--page Locations or --all)";
   return std::nullopt;
 }
 
 std::optional<int> TabByName(const std::string& name) {
   for (int i = 0; i < kPageCount; ++i)
-    if (Lowered(PageName(i)) == Lowered(name)) return i;
+    if (Lowered(PageName(PageAtTab(i))) == Lowered(name)) return i;
   return std::nullopt;
 }
 
@@ -164,6 +179,22 @@ void PrintPokemonList(std::ostream& out) {
 std::string TypeName(int image) {
   const std::string& name = Data().tables.stdtypes.Row(image).text;
   return name.empty() ? "type " + std::to_string(image) : name;
+}
+
+// Picks the game version on the Locations tab shown now; on failure the message naming the
+// versions the Pokemon lists.
+std::optional<std::string> PickVersion(const std::string& wanted) {
+  const memtk::Control* combo = memtk::FindControl(kVersionComboId);
+  if (!combo) return "the Locations tab shows no versions";
+  std::string listed;
+  for (std::size_t i = 0; i < combo->entries.size(); ++i) {
+    if (Lowered(combo->entries[i].text) == Lowered(wanted)) {
+      memtk::PickEntry(kVersionComboId, static_cast<int>(i));
+      return std::nullopt;
+    }
+    listed += (i ? ", " : "") + combo->entries[i].text;
+  }
+  return "the Locations tab lists no version \"" + wanted + "\" for this Pokemon; it lists: " + listed;
 }
 
 // Prints the message boxes shown since the last call.
@@ -248,7 +279,14 @@ int RunTextFrontEnd(const std::vector<std::string>& args, std::ostream& out, std
   const int last = request.all ? kPageCount - 1 : *tab;
   for (int page = first; page <= last; ++page) {
     memtk::SelectTab(kPageTabsId, page);
-    if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(page) << " ===\n";
+    if (request.game_version && memtk::FindControl(kVersionComboId)) {
+      if (const auto problem = PickVersion(*request.game_version)) {
+        PrintNewMessageBoxes(out, printed);
+        err << "faunary-text: " << *problem << "\n";
+        return kExitUnknownPage;
+      }
+    }
+    if (request.all) out << (page > first ? "\n" : "") << "=== " << PageName(PageAtTab(page)) << " ===\n";
     PrintNewMessageBoxes(out, printed);
     out << RenderControls(memtk::Controls(), TypeName);
   }

@@ -18,7 +18,7 @@ class TabControl : public QWidget {
     bar_->setShape(bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
     // Every tab in view, no scroll arrows: compact tabs, as narrow as their names.
     bar_->setUsesScrollButtons(false);
-    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 2px; }"));
     bar_->setExpanding(false);
     bar_->setDrawBase(false);
     // A click on a tab gives the strip the focus, so the arrow keys go on from there.

@@ -79,6 +79,8 @@ const Cell kCells[] = {
     {"RSEFRLG TMs", 268, "HM8 - Dive", true, "Dive"},         {"RSEFRLG TMs", 271, "Tutor Body Slam", true, "Body Slam"},
     {"DP TMs 1", 260, "TM50 - Overheat", false, "Overheat"},   {"DP TMs 2", 211, "TM51 - Roost", true, "Roost"},
     {"DP TMs 2", 265, "HM5 - Defog", false, "Defog"},         {"DP TMs 2", 274, "Tutor Draco Meteor", true, "Draco Meteor"},
+    // The fixture predates HeartGold/SoulSilver and Platinum: their cells are all greyed.
+    {"DP TMs 2", 269, "HGSS HM5 - Whirlpool", false, "Whirlpool"}, {"Tutors", 252, "Draco Meteor", false, "Draco Meteor"},
 };
 
 // Each page holds its TMs, HMs and tutor moves (cells 211-260, 261-270, 271-303) and
@@ -88,7 +90,7 @@ TEST(MachinePages, CellsNameTheirMachineGreyByTheFlagsAndOpenTheMove) {
   app.Open("Bulbasaur", "Main");
   const std::tuple<const char*, int, int, int> pages[] = {{"RBY TMs", 50, 5, 0},     {"GSC TMs", 50, 10, 0},
                                                           {"RSEFRLG TMs", 50, 8, 33}, {"DP TMs 1", 50, 0, 0},
-                                                          {"DP TMs 2", 42, 8, 4},     {"Calculations", 0, 0, 0}};
+                                                          {"DP TMs 2", 42, 9, 4},     {"Calculations", 0, 0, 0}};
   for (const auto& [tab, tms, hms, tutors] : pages) {
     app.SelectTab(tab);
     int counts[3] = {};

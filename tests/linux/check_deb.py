@@ -154,7 +154,7 @@ def check_text_program(root, version):
     offered = result.stdout.split("\n")
     for n, (words, wanted) in enumerate(cases):
         got = offered[n].split("\t") if n < len(offered) and offered[n] else []
-        if len(tabs) != 12 or got != wanted:
+        if len(tabs) != 13 or got != wanted:
             problems.append(f"completion of {words}: offered {got}, not {wanted} {result.stderr}")
     for tab in tabs:
         if text("25", "--page", tab).returncode:

@@ -7,16 +7,16 @@ namespace {
 constexpr int kVersions = kVersionComboId;
 constexpr int kEncounters = 313;
 
-const std::vector<std::string> kGen4Versions{"Diamond", "Pearl"};
-const std::vector<std::string> kGen3Versions{"Ruby",     "Sapphire", "FireRed", "LeafGreen",
-                                             "Colosseum", "Emerald", "XD",      "Trozei",
-                                             "Ranger",   "MD Red",   "MD Blue", "Diamond",
-                                             "Pearl"};
-
 std::vector<std::string> Joined(std::vector<std::string> first, const std::vector<std::string>& then) {
   first.insert(first.end(), then.begin(), then.end());
   return first;
 }
+
+const std::vector<std::string> kGen4Versions{"Diamond", "Pearl", "Platinum", "HeartGold", "SoulSilver"};
+const std::vector<std::string> kGen3Versions =
+    Joined({"Ruby", "Sapphire", "FireRed", "LeafGreen", "Colosseum", "Emerald", "XD", "Trozei", "Ranger",
+            "MD Red", "MD Blue"},
+           kGen4Versions);
 
 class LocsPage : public testing::Test {
  protected:
@@ -28,7 +28,7 @@ class LocsPage : public testing::Test {
 TEST_F(LocsPage, EachVersionShowsItsEncounters) {
   EXPECT_EQ(EntryTexts(kVersions), Joined({"Red", "Blue", "Yellow", "Gold", "Silver", "Crystal"}, kGen3Versions));
   std::vector<std::intptr_t> codes;
-  for (std::intptr_t code = 0; code <= 18; ++code) codes.push_back(code);
+  for (std::intptr_t code = 0; code <= 21; ++code) codes.push_back(code);
   EXPECT_EQ(EntryData(kVersions), codes);
   EXPECT_EQ(SelectedEntry(kVersions), "Red");
   EXPECT_EQ(RowImages(kEncounters), (std::vector<int>{tk::kNoImage, tk::kNoImage}));
@@ -50,7 +50,9 @@ TEST_F(LocsPage, EachVersionShowsItsEncounters) {
          "8 to 9", "", ""}}},
       // Dungeon rows: the level, no time, no method; floors from 0 follow the name.
       {"MD Red", {{"Tiny Woods Floor 0 to 5", "7", "", "12%"}, {"Tiny Woods", "9", "", ""}}},
-      {"Diamond", {{"Eterna Forest (Swarm) (Pokeradar)", "10 to 12", "Day and Morning", "4%"}}}};
+      {"Diamond", {{"Eterna Forest (Swarm) (Pokeradar)", "10 to 12", "Day and Morning", "4%"}}},
+      // The fixture predates Platinum and HeartGold/SoulSilver: listed, with no rows.
+      {"Platinum", {}}, {"HeartGold", {}}, {"SoulSilver", {}}};
   for (const auto& [version, rows] : cases) {
     app.PickEntry(kVersions, version);
     EXPECT_EQ(SelectedEntry(kVersions), version);
@@ -77,7 +79,7 @@ TEST_F(LocsPage, ChosenVersionCarriesOverWhileTheNewPokemonOffersIt) {
 
   app.PickPokemon("Turtwig");
   EXPECT_EQ(EntryTexts(kVersions), kGen4Versions);
-  EXPECT_EQ(EntryData(kVersions), (std::vector<std::intptr_t>{17, 18}));
+  EXPECT_EQ(EntryData(kVersions), (std::vector<std::intptr_t>{17, 18, 19, 20, 21}));
   EXPECT_EQ(SelectedEntry(kVersions), "Diamond");
   EXPECT_TRUE(RowTexts(kEncounters).empty());
   app.PickEntry(kVersions, "Pearl");

@@ -3,6 +3,8 @@
 // style, tabs and list order are checked by the Wine first-run session.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "shell/page_framework.h"
 #include "shell/shell_state.h"
 #include "support/faunary_fixture.h"
@@ -91,8 +93,22 @@ TEST(Tabs, EverySwitchMakesAFreshPageAndTheSelectedTabRebuildsNothing) {
   EXPECT_EQ(page_controls(), controls) << "no control of an earlier page survives";
 }
 
+// Settings written before the tutor grid's tab stood before Locations keep meaning the same
+// pages: the stored number names the page, wherever its tab stands.
+TEST(Tabs, AStoredStartPageKeepsItsPageWhereverItsTabStands) {
+  const std::tuple<long long, int, const char*> cases[] = {
+      {0, 0, "Main"}, {10, 10, "DP TMs 2"}, {11, 12, "Locations"}, {12, 11, "Tutors"}};
+  for (const auto& [stored, tab, name] : cases) {
+    FaunaryFixture app{"shell"};
+    app.StartOn("1", stored);
+    EXPECT_EQ(app.SelectedTab(), tab) << name;
+    EXPECT_EQ(CurrentPageIndex(), stored) << name;
+    EXPECT_STREQ(PageName(CurrentPageIndex()), name);
+  }
+}
+
 TEST(Tabs, AStartPageOutsideTheTabsLeavesThePageAreaEmpty) {
-  for (const long long page : {12LL, -1LL}) {
+  for (const long long page : {13LL, -1LL}) {
     FaunaryFixture app{"shell"};
     app.StartOn("1", page);
     EXPECT_EQ(app.SelectedTab(), -1);

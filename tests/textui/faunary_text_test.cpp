@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/temp_workdir.h"
@@ -43,24 +44,25 @@ class FaunaryText : public testing::Test {
 
 constexpr const char* kTabs =
     "Main | [Attacks] | Pokedex Entries | Breeding | Comparisons | Calculations | RBY TMs | "
-    "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Locations\n";
+    "GSC TMs | RSEFRLG TMs | DP TMs 1 | DP TMs 2 | Tutors | Locations\n";
 
+// The fixture data set predates Platinum and HeartGold/SoulSilver: their columns read "---".
 TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
   const Outcome run = Start({"1", "--page", "Attacks"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
             std::string("Bulbasaur (entry 1 of 10)\n"
-                        "Move                   RB lvl  Y lvl   GS lvl  C lvl    RS lvl  FRLG lvl  XD lvl  DP lvl\n"
-                        "---------------------  ------  ------  ------  -------  ------  --------  ------  ------\n"
-                        "[Normal] Tackle        Always  Always  Always  Always   Always  Always    Always  Always\n"
-                        "[Grass] Vine Whip      13      13      10      10       10      10        ---     9\n"
-                        "[Poison] PoisonPowder  20      20      15      15       15      15        XD      15\n"
-                        "[Grass] Sleep Powder   41      41      15      15       15      15        ---     15\n"
-                        "[Grass] Razor Leaf     27      27      20      20       20      20        ---     27\n"
-                        "[Grass] Giga Drain     ---     ---     ---     ---      ---     ---       Purify  ---\n"
-                        "[Fire] Ember           Evol    Gift    Gift    Stadium  Event   7         100     108\n"
-                        "[Water] Bubble         -5      2       ---     ---      ---     ---       ---     ---\n"
+                        "Move                   RB lvl  Y lvl   GS lvl  C lvl    RS lvl  FRLG lvl  XD lvl  DP lvl  Pt lvl  HGSS lvl\n"
+                        "---------------------  ------  ------  ------  -------  ------  --------  ------  ------  ------  --------\n"
+                        "[Normal] Tackle        Always  Always  Always  Always   Always  Always    Always  Always  ---     ---\n"
+                        "[Grass] Vine Whip      13      13      10      10       10      10        ---     9       ---     ---\n"
+                        "[Poison] PoisonPowder  20      20      15      15       15      15        XD      15      ---     ---\n"
+                        "[Grass] Sleep Powder   41      41      15      15       15      15        ---     15      ---     ---\n"
+                        "[Grass] Razor Leaf     27      27      20      20       20      20        ---     27      ---     ---\n"
+                        "[Grass] Giga Drain     ---     ---     ---     ---      ---     ---       Purify  ---     ---     ---\n"
+                        "[Fire] Ember           Evol    Gift    Gift    Stadium  Event   7         100     108     ---     ---\n"
+                        "[Water] Bubble         -5      2       ---     ---      ---     ---       ---     ---     ---     ---\n"
                         "<About>\n"
                         "<Options>\n") +
                 kTabs);
@@ -119,6 +121,68 @@ TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
     EXPECT_EQ(run.status, 0) << name << run.err;
     EXPECT_NE(run.out.find(line), std::string::npos) << name << ":\n" << run.out;
   }
+}
+
+// Pikachu and Lugia in the committed data against what a player meets in Platinum (its level-up
+// tables, pret pokeplatinum's learnsets) and HeartGold/SoulSilver (Lugia's Aeroblast at 43,
+// Viridian Forest's grass).
+TEST_F(FaunaryText, CommittedPikachuInPlatinumAndHeartGoldSoulSilver) {
+  dir.Remove("data");
+  dir.Remove("faunary.dat");
+  std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", dir.path() / "data",
+                        std::filesystem::copy_options::recursive);
+  const std::tuple<const char*, const char*, const char*> levels[] = {
+      {"pikachu", "Tail Whip", "5       5       5"},      {"pikachu", "Thunder Wave", "10      10      10"},
+      {"pikachu", "Feint", "29      29      29"},         {"pikachu", "Discharge", "37      37      37"},
+      {"pikachu", "] Thunder  ", "45      45      45"},   {"pikachu", "ThunderShock", "Always  Always  Always"},
+      {"lugia", "Aeroblast", "85      85      43"},        {"lugia", "Gust", "15      15      9"},
+      {"lugia", "Swift", "43      43      ---"}};
+  for (const auto& [pokemon, move, cells] : levels) {
+    const Outcome attacks = Start({pokemon, "--page", "Attacks"});
+    EXPECT_NE(attacks.out.find("DP lvl  Pt lvl  HGSS lvl\n"), std::string::npos) << attacks.out;
+    const std::size_t row = attacks.out.find(move);
+    ASSERT_NE(row, std::string::npos) << move;
+    const std::string line = attacks.out.substr(row, attacks.out.find('\n', row) - row);
+    EXPECT_TRUE(line.ends_with(cells)) << line;
+  }
+  // Platinum's tutor table (pret pokeplatinum) teaches Pikachu these; HeartGold/SoulSilver's
+  // Frontier the same, and Ilex Forest's tutor Headbutt.
+  const Outcome tutors = Start({"25", "--page", "tutors"});
+  EXPECT_EQ(tutors.status, 0) << tutors.err;
+  for (const char* cell : {"Mud-Slap (Pt, HGSS)", "Rollout (Pt, HGSS)", "ThunderPunch (Pt, HGSS)", "Snore (Pt, HGSS)",
+                           "Helping Hand (Pt, HGSS)", "Signal Beam (Pt, HGSS)", "Magnet Rise (Pt, HGSS)",
+                           "Knock Off (Pt, HGSS)", "Swift (Pt, HGSS)", "Headbutt (HGSS)", "Dive (greyed)",
+                           "Draco Meteor (greyed)", "Bug Bite (greyed)"})
+    EXPECT_NE(tutors.out.find(std::string("\n") + cell + "\n"), std::string::npos) << cell << "\n" << tutors.out;
+  // HeartGold/SoulSilver's HM05 is Whirlpool: Lapras learns it, and not Diamond/Pearl's Defog.
+  const Outcome lapras = Start({"lapras", "--page", "DP TMs 2"});
+  EXPECT_NE(lapras.out.find("\nHM5 - Defog (greyed)\nHM6"), std::string::npos) << lapras.out;
+  EXPECT_NE(lapras.out.find("\nHGSS HM5 - Whirlpool\n"), std::string::npos) << lapras.out;
+  for (const char* version : {"HeartGold", "soulsilver", "HEARTGOLD"}) {
+    const Outcome run = Start({"25", "--page", "Locations", "--version", version});
+    EXPECT_EQ(run.status, 0) << version << run.err;
+    EXPECT_NE(run.out.find("\nViridian Forest "), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("Power Plant"), std::string::npos) << run.out;
+  }
+  // Version exclusives on Route 36-37: Growlithe in HeartGold, Vulpix in SoulSilver; the other
+  // version is listed with no row there.
+  const std::tuple<const char*, const char*, bool> exclusives[] = {
+      {"growlithe", "HeartGold", true}, {"growlithe", "SoulSilver", false},
+      {"vulpix", "SoulSilver", true},   {"vulpix", "HeartGold", false}};
+  for (const auto& [pokemon, version, met] : exclusives) {
+    const Outcome run = Start({pokemon, "--page", "Locations", "--version", version});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("\nRoute 36 ") != std::string::npos, met) << pokemon << " " << version << run.out;
+  }
+  // A version not listed names those that are, the three new ones last.
+  const Outcome unknown = Start({"25", "--page", "Locations", "--version", "Stadium"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("lists: Red, Blue, Yellow, "), std::string::npos) << unknown.err;
+  EXPECT_NE(unknown.err.find("Pearl, Platinum, HeartGold, SoulSilver\n"), std::string::npos) << unknown.err;
+  const Outcome program = Start({"--version"});
+  EXPECT_EQ(program.status, 0);
+  EXPECT_TRUE(program.out.starts_with("faunary-text ")) << program.out;
+  EXPECT_EQ(Start({"25", "--version", "Red"}).status, 3);
 }
 
 // The program's one message box comes first, then where it looked for the data.
