@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/page_table.h"
+#include "ask/ask_index.h"
 #include "pages/move_details.h"
 
 #include "records/dex_data.h"
@@ -22,6 +23,7 @@ void ResetProgramState() {
   ResetShell();
   ResetSettings();
   ResetData();
+  ask::ForgetAsk();  // it points into the records ResetData dropped
   SetReportHook({});
   RedirectUpdateCheckForTests(std::nullopt);
   ResetMoveDetails();
