@@ -51,7 +51,7 @@ class SessionBackend {
   virtual std::string SelectTab(int id, int position) = 0;
   virtual std::string Click(Window window, int id) = 0;
   virtual std::string DoubleClick(int) { return "this driver cannot double-click a control"; }
-  virtual std::string DoubleClickRow(int id, int row) = 0;
+  virtual std::string DoubleClickRow(Window window, int id, int row) = 0;
   virtual std::string PressKey(Key key) = 0;  // in the dialog
   virtual std::string ConfirmMessageBox(const std::string& title) = 0;
   virtual std::string Close() = 0;
