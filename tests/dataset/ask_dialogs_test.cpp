@@ -83,7 +83,7 @@ TEST_F(AskDialogs, MatchupsFollowTheGenerationChosen) {
 
 TEST_F(AskDialogs, FindAnswersEachQuestionAndShowsThePokemonDoubleClicked) {
   std::vector<std::string> questions, surf_dp, surf_all, levitate, field, ghost, route32, games;
-  std::string count;
+  std::string count, wooper;
   app.OnNextDialog([&](memtk::Dialog& d) {
     questions = d.Entries(kFindQuestionList);
     games = d.Entries(kFindGameList);
@@ -105,6 +105,8 @@ TEST_F(AskDialogs, FindAnswersEachQuestionAndShowsThePokemonDoubleClicked) {
     d.Select(kFindGameList, "Crystal");
     d.Select(kFindAnswerList, "Route 32");
     route32 = Names(d);
+    for (const memtk::ListRow& row : d.ControlOf(kFindResults).rows)
+      if (row.texts.at(1) == "Wooper") wooper = row.texts.at(2);
     const std::vector<std::string> here = Names(d);
     d.DoubleClickRow(kFindResults, static_cast<int>(std::find(here.begin(), here.end(), "Wooper") - here.begin()));
   });
@@ -124,6 +126,8 @@ TEST_F(AskDialogs, FindAnswersEachQuestionAndShowsThePokemonDoubleClicked) {
   for (const char* yes : {"Gastly", "Misdreavus", "Sableye", "Drifloon"}) EXPECT_TRUE(Has(ghost, yes)) << yes;
   // Crystal's Route 32 grass (Wooper at night) and water (pokecrystal's johto_grass / johto_water).
   for (const char* yes : {"Wooper", "Bellsprout", "Hoothoot", "Tentacool", "Quagsire"}) EXPECT_TRUE(Has(route32, yes)) << yes;
+  // The first night slot of pokecrystal's ROUTE_32 grass table, 30% as every first grass slot.
+  EXPECT_EQ(wooper, "Crystal  Route 32  4  night  30%");
   EXPECT_EQ(app.SelectedPokemonName(), "Wooper");
   EXPECT_EQ(app.TextOf("crtrnameid"), "Wooper");
   ASSERT_FALSE(memtk::DialogsRun().empty());
