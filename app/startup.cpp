@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/page_table.h"
+#include "ask/ask_index.h"
 #include "pages/move_details.h"
 
 #include "records/dex_data.h"
@@ -25,6 +26,7 @@ void ResetProgramState() {
   ResetShell();
   ResetSettings();
   ResetData();
+  ask::ForgetAsk();  // it points into the records ResetData dropped
   SetReportHook({});
   RedirectUpdateCheckForTests(std::nullopt);
   ResetMoveDetails();

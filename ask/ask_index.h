@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -27,11 +28,28 @@ struct LearnFact {
   const Teachable* teachable = nullptr; // for machines and tutors
 };
 
+// One encounter of a Pokemon in one version, with its place's whole name.
+struct PlaceFact {
+  std::size_t pokemon;  // position in AskIndex::pokemon
+  int version;
+  const DexEncounter* encounter;
+  std::string name;
+};
+// Encounters by the name key of their base place and, where it differs, of
+// their whole place name; each list in national, version and record order.
+struct PlaceIndex {
+  std::unordered_map<std::string, std::vector<PlaceFact>> by_key;
+  std::vector<std::string> base_names;  // sorted, once each
+};
+
 // Built once from the index and every record, then only read.
 struct AskIndex {
   std::vector<AskPokemon> pokemon;  // in national order
   std::unordered_map<std::string, std::size_t> by_id;
   std::unordered_map<std::int32_t, std::vector<LearnFact>> by_move;
+  // Built by the first question about places (see places.h), which most
+  // questions never need.
+  mutable std::unique_ptr<const PlaceIndex> places;
 };
 
 // The index, built on the first call from the data layer (tables, Pokemon

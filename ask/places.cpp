@@ -1,6 +1,7 @@
 #include "ask/places.h"
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "ask/ask_index.h"
@@ -54,29 +55,46 @@ std::string BasePlace(const std::string& place) {
   return bracket == std::string::npos || place.back() != ')' ? place : place.substr(0, bracket);
 }
 
-std::vector<std::string> PlaceNames() {
+namespace {
+const PlaceIndex& Places() {
+  const AskIndex& index = Ask();
+  if (index.places) return *index.places;
+  auto places = std::make_unique<PlaceIndex>();
   std::set<std::string> names;
-  for (const AskPokemon& pokemon : Ask().pokemon)
-    for (const EncounterList& list : pokemon.record->locations)
-      for (const DexEncounter& encounter : list) names.insert(BasePlace(PlaceNameOf(encounter)));
-  return {names.begin(), names.end()};
+  for (std::size_t p = 0; p < index.pokemon.size(); ++p)
+    for (int v = 0; v < kVersionCount; ++v)
+      for (const DexEncounter& encounter : index.pokemon[p].record->locations[static_cast<std::size_t>(v)]) {
+        std::string name = PlaceNameOf(encounter);
+        std::string base = BasePlace(name);
+        const std::string base_key = NameKey(base);
+        const std::string whole_key = NameKey(name);
+        if (whole_key != base_key) places->by_key[whole_key].push_back({p, v, &encounter, name});
+        places->by_key[base_key].push_back({p, v, &encounter, std::move(name)});
+        names.insert(std::move(base));
+      }
+  places->base_names.assign(names.begin(), names.end());
+  index.places = std::move(places);
+  return *index.places;
 }
+}  // namespace
+
+std::vector<std::string> PlaceNames() { return Places().base_names; }
 
 std::vector<PlaceRow> WhoLivesAt(const std::string& place, std::optional<int> version,
                                  std::optional<int> time_bit) {
-  const std::string key = NameKey(place);
   std::vector<PlaceRow> rows;
-  for (const AskPokemon& pokemon : Ask().pokemon)
-    for (int v = 0; v < kVersionCount; ++v) {
-      if (version && *version != v) continue;
-      for (const DexEncounter& encounter : pokemon.record->locations[static_cast<std::size_t>(v)]) {
-        const std::string name = PlaceNameOf(encounter);
-        if (NameKey(name) != key && NameKey(BasePlace(name)) != key) continue;
-        const int times = IsDungeon(v) ? 0 : encounter.conditions & kCondTimeMask;
-        if (time_bit && times != 0 && (times & *time_bit) == 0) continue;
-        rows.push_back({pokemon.id, pokemon.dexno, pokemon.name, v, name, encounter});
-      }
-    }
+  const PlaceIndex& places = Places();
+  const auto found = places.by_key.find(NameKey(place));
+  if (found == places.by_key.end()) return rows;
+  const AskIndex& index = Ask();
+  for (const PlaceFact& fact : found->second) {
+    const int v = fact.version;
+    if (version && *version != v) continue;
+    const int times = IsDungeon(v) ? 0 : fact.encounter->conditions & kCondTimeMask;
+    if (time_bit && times != 0 && (times & *time_bit) == 0) continue;
+    const AskPokemon& pokemon = index.pokemon[fact.pokemon];
+    rows.push_back({pokemon.id, pokemon.dexno, pokemon.name, v, fact.name, *fact.encounter});
+  }
   return rows;
 }
 

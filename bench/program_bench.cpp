@@ -7,10 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "backends/memory/memory_screen.h"
 #include "bench/bench_support.h"
 #include "port/control_ids.h"
+#include "port/dialog_ids.h"
 #include "app/startup.h"
 #include "port/win_constants.h"
 
@@ -77,6 +79,35 @@ void BM_SwitchTab(benchmark::State& state) {
   CheckNoMessages(state);
 }
 BENCHMARK(BM_SwitchTab)->Unit(benchmark::kMillisecond);
+
+// The Find dialog after its first question (which builds the indexes): each
+// further question as a user asks it, picking an answer and seeing the list.
+void BM_FindNextQuestion(benchmark::State& state) {
+  static const char* const kQuestions[] = {"learns the move", "has the ability", "lives at"};
+  static const std::vector<std::vector<const char*>> kAnswers = {
+      {"Surf", "Tackle", "Thunderbolt", "Ice Beam", "Hidden Power", "Roar"},
+      {"Levitate", "Swift Swim", "Intimidate", "Chlorophyll"},
+      {"Route 32", "Route 1", "Mt. Moon", "Ilex Forest"}};
+  DataSetDir dir(kFiles);
+  WriteSettings(kSettings);
+  Start();
+  const auto question = static_cast<std::size_t>(state.range(0));
+  std::size_t rows = 0;
+  memtk::OnNextDialog([&](memtk::Dialog& find) {
+    find.Select(kFindQuestionList, kQuestions[question]);
+    find.Select(kFindAnswerList, kAnswers[question][0]);  // the first question
+    std::size_t n = 1;
+    for (auto _ : state) {
+      find.Select(kFindAnswerList, kAnswers[question][n++ % kAnswers[question].size()]);
+      rows += find.ControlOf(kFindResults).rows.size();
+    }
+  });
+  memtk::Click(kFindButtonId);
+  CheckNoMessages(state);
+  state.SetLabel(kQuestions[question]);
+  benchmark::DoNotOptimize(rows);
+}
+BENCHMARK(BM_FindNextQuestion)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

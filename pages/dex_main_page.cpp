@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "pages/matchups_dialog.h"
 #include "port/control_ids.h"
 #include "port/win_constants.h"
 #include "records/selection.h"
@@ -23,7 +24,7 @@ struct MainControl {
   std::string MainLines::*line;
 };
 
-constexpr std::array<MainControl, 33> kLayout{{
+constexpr std::array<MainControl, 34> kLayout{{
     {{WC_STATIC, "crtrnameid", kStaticStyle, 10, 10, 70, 15, 131}, &MainLines::name},
     {{WC_STATIC, "crtrspecieid", kStaticStyle, 80, 10, 150, 15, 132}, &MainLines::species},
     {{WC_STATIC, "crtrdexnoid", kStaticStyle, 10, 25, 560, 15, 134}, &MainLines::dex_numbers},
@@ -54,6 +55,7 @@ constexpr std::array<MainControl, 33> kLayout{{
     {{WC_STATIC, "crtrgenderid", kStaticStyle, 10, 235, 250, 15, 135}, &MainLines::gender},
     {{WC_STATIC, "crtrgenderdiffid", kStaticStyle, 10, 250, 250, 30, 320}, &MainLines::gender_difference},
     {{WC_BUTTON, "&Evolution", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 260, 300, 70, 20, kEvolutionButtonId}, nullptr},
+    {{WC_BUTTON, "&Matchups", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 335, 300, 70, 20, kMatchupsButtonId}, nullptr},
     {{WC_STATIC, "crtrrecrratewnd", kStaticStyle, 10, 300, 200, 15, 322}, &MainLines::recruit_rate},
     {{WC_STATIC, "crtrbodysizewnd", kStaticStyle, 10, 315, 200, 15, 323}, &MainLines::body_size},
     {{WC_STATIC, "crtrfriendareawnd", kStaticStyle, 10, 330, 250, 15, 138}, &MainLines::friend_area},
@@ -109,6 +111,10 @@ void DexMainPage::DestroyControls() {
 }
 
 int DexMainPage::OnCommand(int id, int, std::intptr_t) {
+  if (id == kMatchupsButtonId) {
+    tk::RunDialog(AppInstance(), kMatchupsDialogId, MainWindow(), MatchupsDlgProc, 0);
+    return 1;
+  }
   if (id != kEvolutionButtonId) return 0;
   const DexPokemon& p = CurrentRecord();
   tk::ShowMessageBox(MainWindow(), EvolutionSummaryText(p), p.name, MB_OK);

@@ -84,3 +84,21 @@ enum MoveDetailsControl {
   kMoveSuperAppeal = 334,
   kMoveSuperEffect = 335,
 };
+
+enum MatchupsControl {
+  kMatchupsTitle = 341,
+  kMatchupsGenerationLabel = 342,
+  kMatchupsGenerationList = 343,
+  kMatchupsList = 344,
+};
+
+enum FindControl {
+  kFindQuestionLabel = 351,
+  kFindQuestionList = 352,
+  kFindAnswerLabel = 353,
+  kFindAnswerList = 354,
+  kFindGameLabel = 355,
+  kFindGameList = 356,
+  kFindResults = 357,
+  kFindCount = 358,
+};

@@ -16,6 +16,8 @@ constexpr std::uint32_t kScrolledDropList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_T
 constexpr std::uint32_t kRadio = BS_AUTORADIOBUTTON | WS_TABSTOP;
 constexpr std::uint32_t kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
 
+constexpr std::uint32_t kResultList = LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
+
 // About.
 constexpr std::array kAbout{
     DialogItemTemplate{kAboutText, WC_STATIC, "Faunary", kLabel, 5, 10, 140, 100},
@@ -128,6 +130,28 @@ constexpr std::array kMoveDetails{
     DialogItemTemplate{IDOK, WC_BUTTON, "&Ok", kPush, 120, 135, 40, 15},
 };
 
+// Matchups of the current Pokemon.
+constexpr std::array kMatchups{
+    DialogItemTemplate{kMatchupsTitle, WC_STATIC, "", kLabel, 5, 7, 170, 10},
+    DialogItemTemplate{kMatchupsGenerationLabel, WC_STATIC, "Generation:", kLabel, 180, 7, 45, 10},
+    DialogItemTemplate{kMatchupsGenerationList, WC_COMBOBOX, "", kDropList, 225, 5, 30, 80},
+    DialogItemTemplate{kMatchupsList, WC_LISTVIEW, "", kResultList, 5, 22, 250, 130},
+    DialogItemTemplate{IDOK, WC_BUTTON, "&Done", kPush, 215, 157, 40, 14},
+};
+
+// Find: who learns, has, is in, lives at.
+constexpr std::array kFind{
+    DialogItemTemplate{kFindQuestionLabel, WC_STATIC, "Question:", kLabel, 5, 7, 40, 10},
+    DialogItemTemplate{kFindQuestionList, WC_COMBOBOX, "", kDropList, 45, 5, 85, 100},
+    DialogItemTemplate{kFindGameLabel, WC_STATIC, "Game:", kLabel, 140, 7, 30, 10},
+    DialogItemTemplate{kFindGameList, WC_COMBOBOX, "", kScrolledDropList, 170, 5, 125, 150},
+    DialogItemTemplate{kFindAnswerLabel, WC_STATIC, "Answer:", kLabel, 5, 24, 40, 10},
+    DialogItemTemplate{kFindAnswerList, WC_COMBOBOX, "", kScrolledDropList, 45, 22, 250, 200},
+    DialogItemTemplate{kFindResults, WC_LISTVIEW, "", kResultList, 5, 40, 290, 150},
+    DialogItemTemplate{kFindCount, WC_STATIC, "", kLabel, 5, 197, 200, 10},
+    DialogItemTemplate{IDOK, WC_BUTTON, "&Done", kPush, 255, 195, 40, 14},
+};
+
 constexpr std::array kTemplates{
     DialogTemplate{kAboutDialogId, "About", kDialogStyle, 150, 90, "MS Sans Serif", 8, kAbout},
     DialogTemplate{kStatsGen12DialogId, "Calculate Stats", kDialogStyle, 200, 105, "MS Sans Serif", 8, kStatsGen12},
@@ -138,6 +162,8 @@ constexpr std::array kTemplates{
     DialogTemplate{kExpNeededDialogId, "Experience Needed", kDialogStyle, 175, 70, "MS Sans Serif", 8, kExpNeeded},
     // Tall enough for the Done button below the last effect text.
     DialogTemplate{kMoveDetailsDialogId, "Moves", kDialogStyle, 280, 155, "MS Sans Serif", 8, kMoveDetails},
+    DialogTemplate{kMatchupsDialogId, "Matchups", kDialogStyle, 260, 176, "MS Sans Serif", 8, kMatchups},
+    DialogTemplate{kFindDialogId, "Find", kDialogStyle, 300, 214, "MS Sans Serif", 8, kFind},
 };
 }  // namespace
 

@@ -2,6 +2,7 @@
 #include "records/selection.h"
 #include "resources/images.h"
 #include "shell/config.h"
+#include "shell/find_dialog.h"
 #include "port/control_ids.h"
 #include "shell/page_framework.h"
 #include "shell/page_routing.h"
@@ -45,6 +46,10 @@ void OnCommand(int id, int code) {
   }
   if (id == kOptionsButtonId && code == BN_CLICKED) {
     tk::RunDialog(AppInstance(), kOptionsDialogId, MainWindow(), OptionsDlgProc, 0);
+    return;
+  }
+  if (id == kFindButtonId && code == BN_CLICKED) {
+    tk::RunDialog(AppInstance(), kFindDialogId, MainWindow(), FindDlgProc, 0);
     return;
   }
   if (const auto forward = RouteCommand(id, code)) ForwardToPage(forward->id, forward->code, forward->data);
@@ -134,6 +139,9 @@ void CreateMainControls() {
   shell.options_button = tk::CreateControl(WC_BUTTON, "&Options", kButtonStyle, 660, height - 25, 70, 20, main,
                                            kOptionsButtonId, instance);
   tk::SetControlFont(shell.options_button, shell.shared_font);
+  shell.find_button =
+      tk::CreateControl(WC_BUTTON, "&Find", kButtonStyle, 735, height - 25, 50, 20, main, kFindButtonId, instance);
+  tk::SetControlFont(shell.find_button, shell.shared_font);
 
   MakeTypeIconList();
   // A start page outside the tabs shows no page, so no tab may look selected:

@@ -24,7 +24,7 @@ constexpr std::array kNotifyRoutes{
 // boxes all arrive as the first one.
 constexpr std::array kCommandRoutes{
     Route{kBreedModeComboId, kBreedModeComboId, CBN_SELCHANGE, 0},
-    Route{kEvolutionButtonId, kEvolutionButtonId, BN_CLICKED, 0},
+    Route{kMatchupsButtonId, kEvolutionButtonId, BN_CLICKED, 0},
     Route{kCompareComboFirstId, kCompareComboLastId, CBN_SELCHANGE, kCompareComboFirstId},
     Route{kCalcButtonFirstId, kCalcButtonLastId, BN_CLICKED, 0},
     Route{kVersionComboId, kVersionComboId, CBN_SELCHANGE, 0},

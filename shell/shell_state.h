@@ -13,6 +13,7 @@ struct ShellState {
   tk::Window page_tabs;
   tk::Window about_button;
   tk::Window options_button;
+  tk::Window find_button;
   tk::ImageList type_icons;
 };
 ShellState& Shell();

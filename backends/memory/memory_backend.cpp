@@ -231,6 +231,13 @@ void Dialog::Click(int id) { ClickButton(DialogControl(handle_, id)); }
 void Dialog::PressEnter() { Deliver(handle_, WM_COMMAND, static_cast<std::uintptr_t>(IDOK), 0); }
 void Dialog::PressEscape() { Deliver(handle_, WM_COMMAND, static_cast<std::uintptr_t>(IDCANCEL), 0); }
 void Dialog::CloseBox() { Deliver(handle_, WM_CLOSE, 0, 0); }
+void Dialog::DoubleClickRow(int list_id, int row) {
+  Control& c = DialogControl(handle_, list_id).control;
+  if (row < 0 || static_cast<std::size_t>(row) >= c.rows.size())
+    throw std::logic_error("list " + std::to_string(list_id) + " has no row " + std::to_string(row));
+  c.selected_row = row;
+  if (c.enabled) SendNotifyFrom(c.parent, c.handle, c.id, NM_DBLCLK);
+}
 std::string Dialog::Text(int id) const { return DialogControl(handle_, id).control.text; }
 bool Dialog::IsChecked(int id) const { return DialogControl(handle_, id).control.checked; }
 std::vector<std::string> Dialog::Entries(int combo_id) const {

@@ -125,6 +125,8 @@ class Dialog {
   void PressEnter();   // IDOK
   void PressEscape();  // IDCANCEL
   void CloseBox();     // the title bar's close box: WM_CLOSE with wparam 0
+  // Selects row n of a list view and sends NM_DBLCLK from it.
+  void DoubleClickRow(int list_id, int row);
   std::string Text(int id) const;
   bool IsChecked(int id) const;
   std::vector<std::string> Entries(int combo_id) const;

@@ -95,6 +95,10 @@ TEST(AskText, Route32AtNightInCrystalAsTabSeparatedRows) {
     wooper = wooper || lines[i].rfind("194\tWooper\t", 0) == 0;
   }
   EXPECT_TRUE(wooper);  // Wooper comes out on Route 32 only at night
+  // A whole place name asks for that part of the place only: its Headbutt trees.
+  const std::string trees = FaunaryText("--at 'Route 32 (Headbutt)' --version Crystal").out;
+  EXPECT_NE(trees.find("Exeggcute"), std::string::npos) << trees;
+  EXPECT_EQ(trees.find("Wooper"), std::string::npos) << trees;
 }
 
 }  // namespace

@@ -196,8 +196,8 @@ class QtBackend final : public SessionBackend {
   std::string DoubleClick(int id) override {
     return Post(Control(Window::kMain, id), [](QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton, {}, w->rect().center()); });
   }
-  std::string DoubleClickRow(int id, int row) override {
-    auto* list = qobject_cast<QTreeWidget*>(Control(Window::kMain, id));
+  std::string DoubleClickRow(Window window, int id, int row) override {
+    auto* list = qobject_cast<QTreeWidget*>(Control(window, id));
     QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
     if (!item) return "no row " + std::to_string(row) + " in list " + std::to_string(id);
     return Post(list, [item](QTreeWidget* l) {

@@ -53,7 +53,7 @@ class SessionBackend {
   virtual std::string SelectTab(int id, int position) = 0;
   virtual std::string Click(Window window, int id) = 0;
   virtual std::string DoubleClick(int) { return "this driver cannot double-click a control"; }
-  virtual std::string DoubleClickRow(int id, int row) = 0;
+  virtual std::string DoubleClickRow(Window window, int id, int row) = 0;
   virtual std::string PressKey(Key key) = 0;  // in the dialog
   // Typing into the edit field of a main-window combo box, key by key (it takes the focus).
   virtual std::string Type(int, const std::string&) { return "this driver cannot type"; }

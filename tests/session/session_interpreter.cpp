@@ -164,6 +164,22 @@ void SessionInterpreter::AddCommands() {
   const auto click = [this, needs](Window window) {
     return Command{1, 1, needs(window), [this, window](const Args& a) { return Done(backend_.Click(window, Int(a[0]))); }};
   };
+  // expect-list-row <id> <row> "column 0" "column 1" ...
+  const auto list_row = [this, needs](Window window) {
+    return Command{3, kAny, needs(window), [this, window](const Args& a) {
+      for (std::size_t column = 0; column + 2 < a.size(); ++column) {
+        const auto shown = backend_.Read(window, Int(a[0]), R::kCell, Int(a[1]), static_cast<int>(column));
+        const std::string wrong = shown ? Mismatch({a[column + 2]}, 0, *shown) : Unread(window, a, 2);
+        if (!wrong.empty()) return Done("column " + std::to_string(column) + ": " + wrong);
+      }
+      return Done();
+    }};
+  };
+  const auto double_click_row = [this, needs](Window window) {
+    return Command{2, 2, needs(window), [this, window](const Args& a) {
+      return Done(backend_.DoubleClickRow(window, Int(a[0]), Int(a[1])));
+    }};
+  };
   commands_ = {
       // The program: starting it, its main window, message boxes, its exit.
       {"timeout", {1, 1, N::kNothing, [this](const Args& a) {
@@ -244,15 +260,7 @@ void SessionInterpreter::AddCommands() {
       {"expect-tab-selection", expect(kMain, R::kTabSelection)},
       {"expect-list-count", expect(kMain, R::kRowCount)},
       {"expect-list-image", expect(kMain, R::kImage, 2)},
-      // expect-list-row <id> <row> "column 0" "column 1" ...
-      {"expect-list-row", {3, kAny, N::kMainWindow, [this](const Args& a) {
-         for (std::size_t column = 0; column + 2 < a.size(); ++column) {
-           const auto shown = backend_.Read(kMain, Int(a[0]), R::kCell, Int(a[1]), static_cast<int>(column));
-           const std::string wrong = shown ? Mismatch({a[column + 2]}, 0, *shown) : Unread(kMain, a, 2);
-           if (!wrong.empty()) return Done("column " + std::to_string(column) + ": " + wrong);
-         }
-         return Done();
-       }}},
+      {"expect-list-row", list_row(kMain)},
       // expect-texts-fit "window name"...: the controls allowed to overflow.
       {"expect-texts-fit", {0, kAny, N::kMainWindow, [this](const Args& a) {
          const std::optional<std::vector<std::string>> report = backend_.TextsThatDoNotFit(a);
@@ -285,9 +293,7 @@ void SessionInterpreter::AddCommands() {
          return Done(backend_.PressMainKey(key->second));
        }}},
       {"double-click", {1, 1, N::kMainWindow, [this](const Args& a) { return Done(backend_.DoubleClick(Int(a[0]))); }}},
-      {"double-click-row", {2, 2, N::kMainWindow, [this](const Args& a) {
-         return Done(backend_.DoubleClickRow(Int(a[0]), Int(a[1])));
-       }}},
+      {"double-click-row", double_click_row(kMain)},
 
       // Modal dialogs.
       {"wait-dialog", {1, 1, N::kMainWindow, [this](const Args& a) {
@@ -299,6 +305,9 @@ void SessionInterpreter::AddCommands() {
       {"expect-dialog-combo-selection", expect(kDialog, R::kSelection)},
       {"dialog-click", click(kDialog)},
       {"dialog-select", choose(kDialog)},
+      {"expect-dialog-list-count", expect(kDialog, R::kRowCount)},
+      {"expect-dialog-list-row", list_row(kDialog)},
+      {"dialog-double-click-row", double_click_row(kDialog)},
       {"dialog-key", {1, 1, N::kDialog, [this](const Args& a) {
          if (a[0] != "enter" && a[0] != "escape") return Done("the key is enter or escape");
          return Done(backend_.PressKey(a[0] == "enter" ? Key::kEnter : Key::kEscape));

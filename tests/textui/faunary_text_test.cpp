@@ -64,7 +64,8 @@ TEST_F(FaunaryText, PrintsTheAttacksPageOfPokemon1) {
                         "[Fire] Ember           Evol    Gift    Gift    Stadium  Event   7         100     108     ---     ---\n"
                         "[Water] Bubble         -5      2       ---     ---      ---     ---       ---     ---     ---     ---\n"
                         "<About>\n"
-                        "<Options>\n") +
+                        "<Options>\n"
+                        "<Find>\n") +
                 kTabs);
   EXPECT_EQ(dir.Read("faunary.cfgx"), kSettings);  // read, never written
 }

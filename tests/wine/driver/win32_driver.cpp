@@ -206,8 +206,8 @@ class Win32Backend final : public SessionBackend {
   }
   // The first click of a double-click selects the row; the list view then
   // reports the double-click to its parent itself (NM_DBLCLK).
-  std::string DoubleClickRow(int id, int row) override {
-    HWND list = Item(Window::kMain, id);
+  std::string DoubleClickRow(Window window, int id, int row) override {
+    HWND list = Item(window, id);
     RECT label{};
     label.left = LVIR_LABEL;  // which part of the row, as the message expects it
     LVITEMA selected{};
