@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "ask/names.h"
 #include "backends/memory/memory_screen.h"
 #include "pages/move_details.h"
 #include "records/dex_data.h"
@@ -12,51 +13,22 @@
 #include "textui/screen_text.h"
 #include "textui/text_front_end.h"
 
-namespace {
-
-// Letters to insert, delete or replace to turn one text into the other.
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-}  // namespace
-
-std::string MoveNameKey(const std::string& name) {
-  std::string key;
-  for (const char c : name) {
-    if (c == ' ' || c == '-' || c == '\'') continue;
-    key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  return key;
-}
-
 std::optional<std::int32_t> FindMoveByName(const std::string& name) {
-  const std::string key = MoveNameKey(name);
+  const std::string key = ask::NameKey(name);
   if (key.empty()) return std::nullopt;
   for (const auto& [id, move] : Data().moves)
-    if (MoveNameKey(move.name) == key) return id;
+    if (ask::NameKey(move.name) == key) return id;
   return std::nullopt;
 }
 
 std::vector<std::string> ClosestMoveNames(const std::string& name, std::size_t count) {
-  const std::string key = MoveNameKey(name);
+  const std::string key = ask::NameKey(name);
   // (does not hold the key, edits, name): the smallest first
   std::vector<std::tuple<bool, std::size_t, std::string>> ranked;
   for (const auto& [id, move] : Data().moves) {
     if (move.name.empty()) continue;
-    const std::string other = MoveNameKey(move.name);
-    ranked.emplace_back(key.empty() || other.find(key) == std::string::npos, EditDistance(key, other),
+    const std::string other = ask::NameKey(move.name);
+    ranked.emplace_back(key.empty() || other.find(key) == std::string::npos, ask::EditDistance(key, other),
                         move.name);
   }
   std::sort(ranked.begin(), ranked.end());

@@ -8,11 +8,8 @@
 
 // faunary-text --move NAME: the move details dialog of one move, as text.
 
-// What move names are compared by: lower case, without spaces, hyphens and
-// apostrophes, so that "Will-O-Wisp", "will o wisp" and "WILLOWISP" are one name.
-std::string MoveNameKey(const std::string& name);
-
-// The move of the loaded move table with that name (the lowest id when several
+// The move of the loaded move table with that name, compared by ask::NameKey
+// (case, spaces, hyphens and apostrophes do not count; the lowest id when several
 // share it), or nothing.
 std::optional<std::int32_t> FindMoveByName(const std::string& name);
 

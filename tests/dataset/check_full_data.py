@@ -20,6 +20,8 @@ import tempfile
 from pathlib import Path
 
 FIXTURE = "tests/fixtures/api-data-mini"
+# Where a checkout of the public API data keeps its resource folders.
+API_LAYOUT = Path("data", "api", "v2")
 # The page's rows and the versions of the source whose entries they show.
 ROWS = [("Green", None), ("Red", "red"), ("Yellow", "yellow"), ("Stadium 1", None), ("Gold", "gold"),
         ("Silver", "silver"), ("Crystal", "crystal"), ("Ruby", "ruby"), ("Sapphire", "sapphire"),
@@ -58,15 +60,15 @@ def main():
     problems = []
     fixture = repo / FIXTURE
     species = {p.parent.name: json.loads(p.read_text())
-               for p in (fixture / "data/api/v2/pokemon-species").glob("*/index.json")}
+               for p in (fixture / API_LAYOUT / "pokemon-species").glob("*/index.json")}
     env = dict(os.environ, FAUNARY_GAMEDATA=str(gamedata))
     with tempfile.TemporaryDirectory(prefix="faunary-full-") as temp:
         temp = Path(temp)
         origin = temp / "origin"
         shutil.copytree(fixture, origin)
         # A folder the converter does not read, which the clone leaves out.
-        (origin / "data/api/v2/berry/1").mkdir(parents=True)
-        (origin / "data/api/v2/berry/1/index.json").write_text("{}\n")
+        (origin / API_LAYOUT / "berry/1").mkdir(parents=True)
+        (origin / API_LAYOUT / "berry/1/index.json").write_text("{}\n")
         for command in (["init", "-q"], ["add", "."], ["-c", "user.name=t", "-c", "user.email=t@t.invalid",
                                                          "commit", "-qm", "fixture"]):
             subprocess.run(["git", "-C", origin, *command], check=True)
