@@ -7,7 +7,7 @@
 namespace {
 
 // What each byte can be in plain markup, one table lookup per byte.
-enum ByteClass : unsigned char { kSpace = 1, kNameStart = 2, kNameChar = 4, kReference = 8 };
+enum ByteClass : unsigned char { kSpace = 1, kNameStart = 2, kNameChar = 4, kReference = 8, kPlain = 16 };
 
 constexpr std::array<unsigned char, 256> kClasses = [] {
   std::array<unsigned char, 256> classes{};
@@ -19,6 +19,9 @@ constexpr std::array<unsigned char, 256> kClasses = [] {
     if (letter || c == '_') classes[c] |= kNameStart;
     if (letter || digit || c == '_' || c == '-' || c == '.' || c == ':') classes[c] |= kNameChar;
     if (letter || digit || c == '#') classes[c] |= kReference;
+    // One-byte characters that can neither end character data nor start a
+    // reference: most of every text, skipped without the checks below.
+    if (c > 0 && c < 0x80 && c != '&' && c != '<' && c != '"' && c != '\'') classes[c] |= kPlain;
   }
   return classes;
 }();
@@ -49,6 +52,7 @@ int Utf8Length(unsigned char lead) { return lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : 
 // and digits, or the text ends first.
 bool SkipCharacters(const char*& p, char end) {
   for (;; ++p) {
+    while (Is(*p, kPlain)) ++p;
     const char c = *p;
     if (c == end) return true;
     if (c == '\0') return false;

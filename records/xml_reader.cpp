@@ -83,7 +83,16 @@ bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
 }
 
 namespace {
+// The element's text when it is its only child, as it nearly always is; null otherwise.
+const char* SoleText(const TiXmlElement* element) {
+  const TiXmlNode* first = element->FirstChild();
+  if (!first || first->NextSibling()) return nullptr;
+  const TiXmlText* piece = first->ToText();
+  return piece ? piece->Value() : nullptr;
+}
+
 std::string TextOf(const TiXmlElement* element) {
+  if (const char* sole = SoleText(element)) return sole;
   std::string text;
   for (const TiXmlNode* node = element->FirstChild(); node; node = node->NextSibling()) {
     if (const TiXmlText* piece = node->ToText()) text += piece->Value();
@@ -98,7 +107,13 @@ std::string XmlReader::ChildText(const char* name) const {
   return child ? TextOf(child) : std::string();
 }
 
-std::int32_t XmlReader::ChildInt(const char* name) const { return Atoi32(ChildText(name)); }
+std::int32_t XmlReader::ChildInt(const char* name) const {
+  if (!current_) return 0;
+  const TiXmlElement* child = current_->FirstChildElement(name);
+  if (!child) return 0;
+  const char* sole = SoleText(child);
+  return sole ? Atoi32(sole) : Atoi32(TextOf(child));
+}
 
 std::string XmlReader::Attribute(const char* name) const {
   if (!current_) return {};
