@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "dataset/committed_data_fixture.h"
 #include "port/dialog_ids.h"
 #include "support/faunary_fixture.h"
 
 namespace {
 
-class AskDialogs : public testing::Test {
- protected:
-  void SetUp() override {
-    std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", app.Dir().path() / "data",
-                          std::filesystem::copy_options::recursive);
-    app.StartOn("1");
-  }
-  FaunaryFixture app{""};
-};
+using AskDialogs = CommittedDataSet;
 
 // Each list row as its cells joined by " | ".
 std::vector<std::string> Rows(const memtk::Dialog& dialog, int list_id) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "dataset/committed_data_fixture.h"
 #include "pages/page_view.h"
 
 namespace {
@@ -18,15 +19,7 @@ constexpr int kEncounters = 313;
 constexpr int kFirstTutorCell = 271;
 constexpr int kLastTutorCell = 303;
 
-class CommittedPages : public testing::Test {
- protected:
-  void SetUp() override {
-    std::filesystem::copy(std::filesystem::path(FAUNARY_REPO_DIR) / "data", app.Dir().path() / "data",
-                          std::filesystem::copy_options::recursive);
-    app.StartOn("1");
-  }
-  FaunaryFixture app{""};
-};
+using CommittedPages = CommittedDataSet;
 
 // A regional number of 0 is no place in that dex: no line names one.
 TEST_F(CommittedPages, DexLinesNameOnlyTheRegionalDexesThatHoldThePokemon) {
