@@ -69,6 +69,20 @@ bool SkipCharacters(const char*& p, char end) {
   }
 }
 
+// After an attribute's name: white space, "=", white space and a quoted value.
+bool SkipAttributeValue(const char*& p) {
+  SkipSpace(p);
+  if (*p != '=') return false;
+  ++p;
+  SkipSpace(p);
+  const char quote = *p;
+  if (quote != '"' && quote != '\'') return false;
+  ++p;
+  if (!SkipCharacters(p, quote)) return false;
+  ++p;
+  return true;
+}
+
 // After an element's name: its attributes, then ">" (open tells so) or "/>".
 bool SkipStartTagRest(const char*& p, bool& open) {
   for (;;) {
@@ -79,15 +93,7 @@ bool SkipStartTagRest(const char*& p, bool& open) {
       return true;
     }
     if (!SkipName(p)) return false;
-    SkipSpace(p);
-    if (*p != '=') return false;
-    ++p;
-    SkipSpace(p);
-    const char quote = *p;
-    if (quote != '"' && quote != '\'') return false;
-    ++p;
-    if (!SkipCharacters(p, quote)) return false;
-    ++p;
+    if (!SkipAttributeValue(p)) return false;
   }
 }
 
@@ -110,15 +116,7 @@ bool SkipDeclaration(const char*& p) {
                        (length == 8 && std::strncmp(name, "encoding", 8) == 0) ||
                        (length == 10 && std::strncmp(name, "standalone", 10) == 0);
     if (!known) return false;
-    SkipSpace(p);
-    if (*p != '=') return false;
-    ++p;
-    SkipSpace(p);
-    const char quote = *p;
-    if (quote != '"' && quote != '\'') return false;
-    ++p;
-    if (!SkipCharacters(p, quote)) return false;
-    ++p;
+    if (!SkipAttributeValue(p)) return false;
   }
 }
 
