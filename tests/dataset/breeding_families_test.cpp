@@ -1,4 +1,4 @@
-// The Breeding page and the evolution summary on the committed data set, as a user sees them,
+// The Breeding page on the committed data set, as a user sees it,
 // against the games' own species table (Platinum's, read from the shared game data at run time:
 // FAUNARY_GAMEDATA, else ../shared/gamedata beside the repository).
 #include <gtest/gtest.h>
@@ -166,28 +166,6 @@ TEST_F(CommittedBreeding, BabiesShowTheEggMovesTheyHatchWith) {
     EXPECT_EQ(shown, expected) << name;
   }
   EXPECT_EQ(babies, 17);
-}
-
-// Texts a player can check: Wurmple's random split, Shedinja's conditions, Manaphy alone.
-TEST_F(CommittedBreeding, EvolutionSummariesOfTheOddFamilies) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Silcoon", "Wurmple evolves\n\nto Silcoon (Level 7, at random), then to Beautifly (Level 10),\n\n"
-                  "or to Cascoon (Level 7, at random), then to Dustox (Level 10)"},
-      {"Shedinja", "Nincada evolves\n\nto Ninjask (Level 20),\n\nor to Shedinja (Appears when Nincada evolves, if the "
-                   "party has a free slot (from generation 4 also a Poke Ball in the bag))"},
-      // Oddish's second stage branches: Leaf Stone or Sun Stone from Gloom.
-      {"Bellossom", "Oddish evolves\n\nto Gloom (Level 21), then to Vileplume (Use Leaf Stone) or to Bellossom "
-                    "(Use Sun Stone)"},
-      {"Manaphy", "Manaphy does not evolve."},
-      {"Phione", "Phione does not evolve."}};
-  for (const auto& [name, text] : cases) {
-    app_.PickPokemon(name);
-    app_.SelectTab("Main");
-    app_.ClearMessageBoxes();
-    app_.Click(kEvolutionButtonId);
-    ASSERT_EQ(app_.MessageBoxes().size(), 1u) << name;
-    EXPECT_EQ(app_.MessageBoxes().back().text, text);
-  }
 }
 
 }  // namespace
