@@ -46,6 +46,12 @@ std::string AccuracyText(std::int32_t accuracy) {
   return accuracy == 0 ? "---" : PercentOf255Text(accuracy) + "%";
 }
 
+// Status moves and moves whose power is worked out in battle store 0 or 1; the
+// games' summary screen shows dashes for both.
+std::string PowerText(std::int32_t power) {
+  return power <= 1 ? "---" : std::to_string(power);
+}
+
 MoveDetails ComposeMoveDetails(const DexMove& move) {
   const DexTables& t = Data().tables;
   return {move.name,
@@ -53,7 +59,7 @@ MoveDetails ComposeMoveDetails(const DexMove& move) {
               {kMoveName, move.name},
               {kMoveType, "Type: " + t.stdtypes.Row(move.type).text},
               {kMoveAttackType, "Attack Type: " + t.attktypes.Row(move.movetype).text},
-              {kMovePower, "Power: " + std::to_string(move.power)},
+              {kMovePower, "Power: " + PowerText(move.power)},
               {kMovePp, "PP: " + std::to_string(move.pp)},
               {kMoveAccuracy, "Accuracy: " + AccuracyText(move.accuracy)},
               {kMoveAffected, "Number affected: " + std::to_string(move.numaffected)},

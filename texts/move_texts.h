@@ -21,6 +21,9 @@ std::string PercentOf255Text(std::int32_t value);
 // What the accuracy line shows after "Accuracy: ": the per cent and "%", or "---" for
 // accuracy 0, a move that never misses.
 std::string AccuracyText(std::int32_t accuracy);
+// What the power line shows after "Power: ": the power, or "---" for a status move or
+// one whose power is decided in battle (stored as 0 or 1).
+std::string PowerText(std::int32_t power);
 
 // What the move details dialog shows: its title and the text of each control.
 struct MoveDetailsText {

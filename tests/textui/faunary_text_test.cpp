@@ -82,7 +82,7 @@ TEST_F(FaunaryText, PrintsTheDetailsDialogOfAMove) {
     EXPECT_EQ(run.status, 0) << name;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
-              "=== PoisonPowder ===\nPoisonPowder\nType: Poison\nAttack Type: Status\nPower: 0\nPP: 35\n"
+              "=== PoisonPowder ===\nPoisonPowder\nType: Poison\nAttack Type: Status\nPower: ---\nPP: 35\n"
               "Accuracy: 75%\nNumber affected: 1\nEffect accuracy: 30%\nFixture effect: poisons sometimes.\n"
               "Contest Type: Smart\nAppeal: 1\nJam: 3\nFixture contest: jams the others.\n"
               "Super Contest Appeal: 1\nNo contest effect.\n<Done>\n")
@@ -91,14 +91,15 @@ TEST_F(FaunaryText, PrintsTheDetailsDialogOfAMove) {
 }
 
 // The committed moves as a player reads them in Platinum (its move table; the summary screen
-// shows "---" for the accuracy of a move that never misses).
+// shows "---" for the accuracy of a move that never misses and for a power of 0 or 1).
 TEST_F(FaunaryText, CommittedMovesShowPlatinumsFacts) {
   UseCommittedData();
   const std::pair<const char*, const char*> cases[] = {
       {"poison fang", "Effect accuracy: 30%\n"}, {"heal bell", "Effect accuracy: 0%\n"},
       {"Cotton Spore", "Number affected: 1\n"},  {"hypnosis", "Accuracy: 60%\n"},
       {"aeroblast", "Accuracy: 95%\n"},          {"swift", "Accuracy: ---\n"},
-      {"vicegrip", "=== ViceGrip ===\n"},        {"teleport", "Works in a way of its own (Teleport).\n"}};
+      {"vicegrip", "=== ViceGrip ===\n"},        {"teleport", "Works in a way of its own (Teleport).\n"},
+      {"seismic toss", "Power: ---\n"},          {"thunderbolt", "Power: 95\n"}};
   for (const auto& [name, line] : cases) {
     const TextRun run = RunFaunaryText({"--move", name});
     EXPECT_EQ(run.status, 0) << name << run.err;
