@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -29,6 +30,14 @@ T Number(const std::string& word) {
   return value;
 }
 constexpr auto Int = Number<int>;
+
+// A contrast ratio such as 4.5 (for 4.5:1).
+double Ratio(const std::string& word) {
+  char* end = nullptr;
+  const double value = std::strtod(word.c_str(), &end);
+  if (word.empty() || *end != '\0' || !(value >= 1)) throw BadArgument("\"" + word + "\" is not a contrast ratio");
+  return value;
+}
 
 // The text in script notation, quotes and escapes included.
 std::string Show(const std::string& text) {
@@ -248,6 +257,19 @@ void SessionInterpreter::AddCommands() {
          const std::vector<std::string> texts = backend_.TextsAt(Int(a[0]), Int(a[1]));
          if (texts.size() == 1) return Done(Mismatch(a, 2, texts.front()));
          return Done(std::to_string(texts.size()) + " visible controls at " + a[0] + "," + a[1] + ":" + Listed(texts));
+       }}},
+      // expect-contrast <id> <min> [<max>]: the contrast ratio of the control's
+      // text against its background, from its pixels (printed with the colours).
+      {"expect-contrast", {2, 3, N::kMainWindow, [this](const Args& a) {
+         const std::optional<Pixels> pixels = backend_.ControlPixels(Int(a[0]));
+         if (!pixels) return Done("cannot read the pixels of control " + a[0]);
+         const InkOnPaper text = MeasureText(*pixels);
+         char figure[96];
+         std::snprintf(figure, sizeof figure, "%.2f:1 (#%06X on #%06X)", text.ratio, static_cast<unsigned>(text.ink),
+                       static_cast<unsigned>(text.paper));
+         std::printf("contrast of control %s: %s\n", a[0].c_str(), figure);
+         const bool low = text.ratio < Ratio(a[1]), high = a.size() == 3 && text.ratio > Ratio(a[2]);
+         return Done(low || high ? std::string("contrast ") + figure + " is out of range" : "");
        }}},
       {"expect-combo-entries", {1, kAny, N::kMainWindow, [this](const Args& a) {
          const std::optional<std::vector<std::string>> entries = backend_.Entries(kMain, Int(a[0]));

@@ -32,10 +32,15 @@ def windows_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")  # Wine maps / to drive Z:
 
 
-def start_xvfb():
+def screen_size(dpi):
+    """Room for the 800x600 window at the desktop's scale."""
+    return f"{1024 * dpi // 96}x{768 * dpi // 96}"
+
+
+def start_xvfb(dpi):
     """A private Xvfb on a free display number, which it writes to a pipe."""
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen_size(dpi) + "x24",
                              "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as reader:
@@ -59,7 +64,11 @@ def run_sessions(args, output, env):
     # Every window inside one Wine desktop window, so that Wine draws the frames
     # (Xvfb has no window manager to draw them).
     wine("reg", "add", r"HKCU\Software\Wine\Explorer", "/v", "Desktop", "/d", "Faunary", "/f")
-    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Faunary", "/d", "1024x768", "/f")
+    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Faunary", "/d", screen_size(args.dpi), "/f")
+    # The desktop's scale, as the Display settings set it (96 = 100%), read when Wine starts.
+    wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(args.dpi), "/f")
+    subprocess.run(["wineserver", "-k"], env=env, timeout=30)
+    subprocess.run(["wineserver", "-w"], env=env, timeout=BOOT_TIMEOUT)
 
     # Kept after the run for inspection, replaced by the next run.
     work = output / Path(args.sessions[0]).stem
@@ -83,12 +92,13 @@ def main():
     parser.add_argument("--fixture", help="folder holding data/ (and faunary.dat)")
     parser.add_argument("--package", help="the Windows zip, run unpacked")
     parser.add_argument("--output", required=True, help="screenshots, working folders and the Wine prefix go here")
+    parser.add_argument("--dpi", type=int, default=96, help="the desktop's dots per inch (192 = 200%%)")
     parser.add_argument("sessions", nargs="+")
     args = parser.parse_args()
 
     output = Path(args.output).resolve()
     output.mkdir(parents=True, exist_ok=True)
-    xvfb, display = start_xvfb()
+    xvfb, display = start_xvfb(args.dpi)
     env = {key: value for key, value in os.environ.items() if key != "WAYLAND_DISPLAY"}
     env.update(WINEPREFIX=str(output / "wine-prefix"), WINEARCH="win64", WINEDEBUG="-all", DISPLAY=display,
                WINEDLLOVERRIDES="mscoree,mshtml=",  # no Mono or Gecko prompts: the program needs neither

@@ -262,7 +262,8 @@ class Win32Backend final : public SessionBackend {
     if (!Sync(main_)) return "the main window does not answer";
     Sleep(500);  // the X server shows what was drawn
     const std::string path = setup_.output_dir + "\\" + name;
-    const std::string failure = CaptureWindow(main_, path);
+    // The dialog when one is open, as the Qt driver does.
+    const std::string failure = CaptureWindow(DialogOpen() ? dialog_ : main_, path);
     if (failure.empty()) std::printf("screenshot: %s\n", path.c_str());
     return failure;
   }
