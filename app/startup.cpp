@@ -73,7 +73,9 @@ bool StartFaunaryWithData(tk::Instance instance, int show_command) {
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
 
-  const tk::WindowClass main_class{"FAUNARY", CS_DBLCLKS, MainWndProc, kProgramIconId, COLOR_SCROLLBAR + 1};
+  // The system's window colour, paired with its window text colour, which the
+  // statics on it share: one surface that follows a dark colour scheme.
+  const tk::WindowClass main_class{"FAUNARY", CS_DBLCLKS, MainWndProc, kProgramIconId, COLOR_WINDOW + 1};
   if (!tk::RegisterWindowClass(instance, main_class)) return false;
 
   Shell().instance = instance;

@@ -1,5 +1,6 @@
 // Operations every control has, and the static and button ones.
 #include "backends/win32/keyboard.h"
+#include "backends/win32/static_colours.h"
 #include "backends/win32/win32_handles.h"
 
 namespace tk {
@@ -12,6 +13,7 @@ Window CreateControl(std::string_view class_name, std::string_view window_name, 
                                  width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  Hinstance(instance), nullptr);
   if (control != nullptr) WatchComboEnter(control);
+  if (control != nullptr && lstrcmpiA(Terminated(class_name).c_str(), "STATIC") == 0) DrawGreyedTextReadably(control);
   return ToWindow(control);
 }
 

@@ -4,6 +4,7 @@
 
 #include "backends/win32/keyboard.h"
 #include "backends/win32/procedure_thunk.h"
+#include "backends/win32/static_colours.h"
 #include "backends/win32/static_double_click.h"
 #include "backends/win32/win32_handles.h"
 
@@ -32,6 +33,7 @@ LRESULT CALLBACK WindowThunk(HWND window, UINT message, WPARAM wparam, LPARAM lp
   if (procedure == nullptr) return DefWindowProcA(window, message, wparam, lparam);
   LRESULT result = 0;
   if (win32tk::ForwardStaticDoubleClick(window, message, wparam, lparam, &result)) return result;
+  if (win32tk::AnswerStaticColours(window, message, wparam, lparam, &result)) return result;
   return win32tk::CallProcedure(procedure, window, message, wparam, lparam);
 }
 

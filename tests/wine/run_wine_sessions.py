@@ -53,7 +53,7 @@ def to_png(bmp):
         subprocess.run(["pnmtopng"], input=pixels, stdout=png, check=True)
 
 
-def run_sessions(args, output, env):
+def run_sessions(args, output, shots, env):
     def wine(*command, timeout=120):
         subprocess.run(["wine", *command], env=env, timeout=timeout, check=True)
 
@@ -82,7 +82,7 @@ def run_sessions(args, output, env):
         exe, folder = args.exe, work
     for session in args.sessions:
         print(f"--- {Path(session).name}", flush=True)
-        wine(args.driver, *map(windows_path, (exe, folder, session, output)), timeout=SESSION_TIMEOUT)
+        wine(args.driver, *map(windows_path, (exe, folder, session, shots)), timeout=SESSION_TIMEOUT)
 
 
 def main():
@@ -92,19 +92,22 @@ def main():
     parser.add_argument("--fixture", help="folder holding data/ (and faunary.dat)")
     parser.add_argument("--package", help="the Windows zip, run unpacked")
     parser.add_argument("--output", required=True, help="screenshots, working folders and the Wine prefix go here")
+    parser.add_argument("--screenshots", help="where screenshots go (default: the output folder)")
     parser.add_argument("--dpi", type=int, default=96, help="the desktop's dots per inch (192 = 200%%)")
     parser.add_argument("sessions", nargs="+")
     args = parser.parse_args()
 
     output = Path(args.output).resolve()
     output.mkdir(parents=True, exist_ok=True)
+    shots = Path(args.screenshots).resolve() if args.screenshots else output
+    shots.mkdir(parents=True, exist_ok=True)
     xvfb, display = start_xvfb(args.dpi)
     env = {key: value for key, value in os.environ.items() if key != "WAYLAND_DISPLAY"}
     env.update(WINEPREFIX=str(output / "wine-prefix"), WINEARCH="win64", WINEDEBUG="-all", DISPLAY=display,
                WINEDLLOVERRIDES="mscoree,mshtml=",  # no Mono or Gecko prompts: the program needs neither
                LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
     try:
-        run_sessions(args, output, env)
+        run_sessions(args, output, shots, env)
         passed = True
     except subprocess.SubprocessError as error:  # a session failed or hung
         print(f"FAILED: {error}")
@@ -113,7 +116,7 @@ def main():
         subprocess.run(["wineserver", "-k"], env=env, timeout=30)
         xvfb.terminate()
         xvfb.wait()
-    for bmp in sorted(output.glob("*.bmp")):
+    for bmp in sorted(shots.glob("*.bmp")):
         to_png(bmp)
         print(f"screenshot: {bmp.with_suffix('.png')}")
     print("wine end-to-end test: " + ("PASSED" if passed else "FAILED"))

@@ -256,14 +256,26 @@ class Win32Backend final : public SessionBackend {
     return "";
   }
   std::string Close() override { return PostMessageA(main_, WM_CLOSE, 0, 0) != FALSE ? "" : "cannot post WM_CLOSE"; }
-  std::string Screenshot(const std::string& name) override {
+  std::optional<Pixels> ControlPixels(int id) override {
+    HWND control = Item(Window::kMain, id);
+    if (control == nullptr || !IsWindowVisible(control) || !Sync(main_)) return std::nullopt;
     SetForegroundWindow(main_);
-    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (!Sync(main_)) return std::nullopt;
+    Sleep(300);  // the X server shows what was drawn
+    std::optional<ImageResource> image = ScreenPixels(control);
+    if (!image) return std::nullopt;
+    return Pixels{image->width, image->height, std::move(image->pixels)};
+  }
+  std::string Screenshot(const std::string& name) override {
+    // The dialog when one is open, as the Qt driver does.
+    HWND shown = DialogOpen() ? dialog_ : main_;
+    SetForegroundWindow(shown);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (!Sync(main_)) return "the main window does not answer";
     Sleep(500);  // the X server shows what was drawn
     const std::string path = setup_.output_dir + "\\" + name;
-    // The dialog when one is open, as the Qt driver does.
-    const std::string failure = CaptureWindow(DialogOpen() ? dialog_ : main_, path);
+    const std::string failure = CaptureWindow(shown, path);
     if (failure.empty()) std::printf("screenshot: %s\n", path.c_str());
     return failure;
   }
