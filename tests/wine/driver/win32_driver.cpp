@@ -152,7 +152,7 @@ class Win32Backend final : public SessionBackend {
     std::vector<std::string> texts;
     for (HWND child : DirectChildren(main_)) {
       const RECT rect = RectInParent(child);
-      if (rect.left == x && rect.top == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
+      if (LayoutPixels(rect.left) == x && LayoutPixels(rect.top) == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
     }
     return texts;
   }

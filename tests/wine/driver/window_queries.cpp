@@ -54,6 +54,13 @@ RECT RectInParent(HWND window) {
   return rect;
 }
 
+int LayoutPixels(int screen_pixels) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? MulDiv(screen_pixels, USER_DEFAULT_SCREEN_DPI, dpi) : screen_pixels;
+}
+
 std::vector<HWND> DirectChildren(HWND parent) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))

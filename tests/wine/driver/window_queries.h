@@ -30,6 +30,9 @@ std::optional<std::string> WindowText(HWND window);
 std::string ClassName(HWND window);
 // The window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+// Screen pixels to the 96 DPI pixels the program lays its controls out in
+// (it scales them to the desktop's DPI).
+int LayoutPixels(int screen_pixels);
 std::vector<HWND> DirectChildren(HWND parent);
 // Visible top-level windows of a process with that class ("" = any).
 std::vector<HWND> TopWindowsOf(DWORD process_id, const std::string& class_name);
