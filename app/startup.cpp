@@ -73,8 +73,7 @@ bool StartFaunaryWithData(tk::Instance instance, int show_command) {
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
 
-  // The system's window colour, paired with its window text colour, which the
-  // statics on it share: one surface that follows a dark colour scheme.
+  // The system's window colour, as the tab control's pane under visual styles.
   const tk::WindowClass main_class{"FAUNARY", CS_DBLCLKS, MainWndProc, kProgramIconId, COLOR_WINDOW + 1};
   if (!tk::RegisterWindowClass(instance, main_class)) return false;
 

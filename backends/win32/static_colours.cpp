@@ -1,25 +1,15 @@
 #include "backends/win32/static_colours.h"
 
+#include <uxtheme.h>
+
 #include <string>
 
 namespace win32tk {
 namespace {
 
-struct SurfaceColours {
-  HBRUSH brush;
-  COLORREF text;
-  COLORREF back;
-};
-
-// The class brush of a top window, "system colour + 1" as the toolkit registers it.
-bool TopWindowColours(HWND window, SurfaceColours* colours) {
-  const auto value = static_cast<INT_PTR>(GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
-  if (value <= 0 || value > COLOR_MENUBAR + 1) return false;
-  const int index = static_cast<int>(value) - 1;
-  const int text = index == COLOR_BTNFACE ? COLOR_BTNTEXT : COLOR_WINDOWTEXT;
-  *colours = {GetSysColorBrush(index), GetSysColor(text), GetSysColor(index)};
-  return true;
-}
+// The tab control's pane colour, and the text colour that goes with it.
+int SurfaceColour() { return IsAppThemed() ? COLOR_WINDOW : COLOR_BTNFACE; }
+int SurfaceTextColour() { return IsAppThemed() ? COLOR_WINDOWTEXT : COLOR_BTNTEXT; }
 
 COLORREF Halfway(COLORREF a, COLORREF b) {
   return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
@@ -87,14 +77,20 @@ LRESULT CALLBACK GreyedStaticProc(HWND control, UINT message, WPARAM wparam, LPA
 
 }  // namespace
 
-bool AnswerStaticColours(HWND window, UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
-  SurfaceColours colours{};
-  if (message != WM_CTLCOLORSTATIC || GetParent(window) != nullptr || !TopWindowColours(window, &colours))
-    return false;
+bool AnswerSurfaceColours(HWND window, UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+  if ((message != WM_CTLCOLORSTATIC && message != WM_ERASEBKGND) || GetParent(window) != nullptr) return false;
   auto dc = reinterpret_cast<HDC>(wparam);
-  SetTextColor(dc, colours.text);
-  SetBkColor(dc, colours.back);
-  *result = reinterpret_cast<LRESULT>(colours.brush);
+  HBRUSH surface = GetSysColorBrush(SurfaceColour());
+  if (message == WM_ERASEBKGND) {
+    RECT area{};
+    GetClientRect(window, &area);
+    FillRect(dc, &area, surface);
+    *result = 1;
+    return true;
+  }
+  SetTextColor(dc, GetSysColor(SurfaceTextColour()));
+  SetBkColor(dc, GetSysColor(SurfaceColour()));
+  *result = reinterpret_cast<LRESULT>(surface);
   return true;
 }
 

@@ -34,7 +34,7 @@ LRESULT CALLBACK WindowThunk(HWND window, UINT message, WPARAM wparam, LPARAM lp
   if (procedure == nullptr) return DefWindowProcA(window, message, wparam, lparam);
   LRESULT result = 0;
   if (win32tk::ForwardStaticDoubleClick(window, message, wparam, lparam, &result)) return result;
-  if (win32tk::AnswerStaticColours(window, message, wparam, lparam, &result)) return result;
+  if (win32tk::AnswerSurfaceColours(window, message, wparam, lparam, &result)) return result;
   return win32tk::CallProcedure(procedure, window, message, wparam, lparam);
 }
 

@@ -32,6 +32,23 @@ def windows_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")  # Wine maps / to drive Z:
 
 
+# The system colours a session runs under, written on every run (the prefix is
+# shared): Wine's own light scheme with its visual styles, or a dark scheme
+# without them, as Windows' high-contrast schemes turn visual styles off.
+COLOUR_SCHEMES = {
+    "light": {"Window": "255 255 255", "WindowText": "0 0 0", "ButtonFace": "245 245 245", "ButtonText": "0 0 0",
+              "GrayText": "166 166 166", "Hilight": "48 150 250", "HilightText": "255 255 255",
+              "Scrollbar": "255 255 255", "ButtonHilight": "255 255 255", "ButtonLight": "227 227 227",
+              "ButtonShadow": "166 166 166", "ButtonDkShadow": "106 106 106", "Menu": "255 255 255",
+              "MenuText": "0 0 0", "InfoWindow": "255 255 255", "InfoText": "0 0 0"},
+    "dark": {"Window": "32 32 32", "WindowText": "240 240 240", "ButtonFace": "45 45 45", "ButtonText": "240 240 240",
+             "GrayText": "110 110 110", "Hilight": "0 90 180", "HilightText": "255 255 255",
+             "Scrollbar": "60 60 60", "ButtonHilight": "80 80 80", "ButtonLight": "65 65 65",
+             "ButtonShadow": "25 25 25", "ButtonDkShadow": "10 10 10", "Menu": "45 45 45",
+             "MenuText": "240 240 240", "InfoWindow": "45 45 45", "InfoText": "240 240 240"},
+}
+
+
 def screen_size(dpi):
     """Room for the 800x600 window at the desktop's scale."""
     return f"{1024 * dpi // 96}x{768 * dpi // 96}"
@@ -65,8 +82,13 @@ def run_sessions(args, output, shots, env):
     # (Xvfb has no window manager to draw them).
     wine("reg", "add", r"HKCU\Software\Wine\Explorer", "/v", "Desktop", "/d", "Faunary", "/f")
     wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Faunary", "/d", screen_size(args.dpi), "/f")
-    # The desktop's scale, as the Display settings set it (96 = 100%), read when Wine starts.
+    # The desktop's scale, as the Display settings set it (96 = 100%), and its
+    # colours, read when Wine starts.
     wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(args.dpi), "/f")
+    for name, rgb in COLOUR_SCHEMES[args.colours].items():
+        wine("reg", "add", r"HKCU\Control Panel\Colors", "/v", name, "/d", rgb, "/f")
+    wine("reg", "add", r"HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager", "/v", "ThemeActive",
+         "/d", "1" if args.colours == "light" else "0", "/f")
     subprocess.run(["wineserver", "-k"], env=env, timeout=30)
     subprocess.run(["wineserver", "-w"], env=env, timeout=BOOT_TIMEOUT)
 
@@ -93,6 +115,7 @@ def main():
     parser.add_argument("--package", help="the Windows zip, run unpacked")
     parser.add_argument("--output", required=True, help="screenshots, working folders and the Wine prefix go here")
     parser.add_argument("--screenshots", help="where screenshots go (default: the output folder)")
+    parser.add_argument("--colours", choices=sorted(COLOUR_SCHEMES), default="light", help="the system colours")
     parser.add_argument("--dpi", type=int, default=96, help="the desktop's dots per inch (192 = 200%%)")
     parser.add_argument("sessions", nargs="+")
     args = parser.parse_args()
