@@ -109,7 +109,9 @@ std::vector<ImageResource> MakeImages() {
   images.push_back(ProgramIcon());
   images.push_back(Solid(210, 10, 7, 0x0000FF));  // male share
   images.push_back(Solid(211, 10, 7, 0xFF00FF));  // female share
-  images.push_back(Solid(212, 10, 7, 0x000000));  // genderless
+  // Genderless, and the comparison bars: a mid grey stands out at 3:1 or more
+  // from light and dark window colours alike, where black vanished on dark ones.
+  images.push_back(Solid(212, 10, 7, 0x808080));
   for (const TypeLook& look : kTypeLooks) images.push_back(TypeImage(look));
   std::sort(images.begin(), images.end(),
             [](const ImageResource& a, const ImageResource& b) { return a.id < b.id; });
