@@ -116,7 +116,7 @@ class QtBackend final : public SessionBackend {
 
   // As the widget paints itself, at the screen's device pixels.
   std::optional<Pixels> ControlPixels(int id) override {
-    QWidget* w = Control(Window::kMain, id);
+    QWidget* w = id == kItself ? main_.data() : Control(Window::kMain, id);
     if (!w || !w->isVisible()) return std::nullopt;
     const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     Pixels pixels{image.width(), image.height(), {}};

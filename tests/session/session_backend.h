@@ -49,7 +49,8 @@ class SessionBackend {
   // For every Pokemon on every tab, a line for each control (but `allowed`)
   // whose text does not fit it; nullopt where fonts cannot be measured.
   virtual std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>&) { return {}; }
-  // The pixels a control of the main window shows on the screen; nullopt when it cannot be read.
+  // The pixels a control of the main window (or the window itself, kItself)
+  // shows on the screen; nullopt when they cannot be read.
   virtual std::optional<Pixels> ControlPixels(int) { return std::nullopt; }
 
   // What the user does; "" when done or under way, otherwise why it cannot be.

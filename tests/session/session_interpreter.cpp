@@ -271,6 +271,18 @@ void SessionInterpreter::AddCommands() {
          const bool low = text.ratio < Ratio(a[1]), high = a.size() == 3 && text.ratio > Ratio(a[2]);
          return Done(low || high ? std::string("contrast ") + figure + " is out of range" : "");
        }}},
+      // expect-surface <id>: the control's background is the colour the main
+      // window shows most, so that the window reads as one surface.
+      {"expect-surface", {1, 1, N::kMainWindow, [this](const Args& a) {
+         const std::optional<Pixels> control = backend_.ControlPixels(Int(a[0]));
+         const std::optional<Pixels> window = backend_.ControlPixels(kItself);
+         if (!control || !window) return Done("cannot read the pixels of control " + a[0] + " or of the window");
+         const std::uint32_t own = MeasureText(*control).paper, surface = MeasureText(*window).paper;
+         char colours[64];
+         std::snprintf(colours, sizeof colours, "#%06X on a window of #%06X", static_cast<unsigned>(own),
+                       static_cast<unsigned>(surface));
+         return Done(own == surface ? "" : std::string("background ") + colours);
+       }}},
       {"expect-combo-entries", {1, kAny, N::kMainWindow, [this](const Args& a) {
          const std::optional<std::vector<std::string>> entries = backend_.Entries(kMain, Int(a[0]));
          if (!entries) return Done(Unread(kMain, a, 1));
