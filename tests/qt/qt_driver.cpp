@@ -239,7 +239,8 @@ class QtBackend final : public SessionBackend {
         {MainKey::kCtrlTab, {Qt::Key_Tab, Qt::ControlModifier}},
         {MainKey::kCtrlShiftTab, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
         {MainKey::kCtrlPageDown, {Qt::Key_PageDown, Qt::ControlModifier}},
-        {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}}};
+        {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}},
+        {MainKey::kCtrlF, {Qt::Key_F, Qt::ControlModifier}}};
     const std::pair<Qt::Key, Qt::KeyboardModifiers> pressed = kKeys.at(key);
     return Post(main_.data(), [pressed](QWidget* main) {
       QWidget* focus = QApplication::focusWidget();

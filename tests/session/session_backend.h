@@ -24,7 +24,7 @@ enum class Reading {
 };
 enum class Key { kEnter, kEscape };
 // Keys pressed in the main window, to its focused control.
-enum class MainKey { kEnter, kDown, kCtrlTab, kCtrlShiftTab, kCtrlPageDown, kCtrlPageUp };
+enum class MainKey { kEnter, kDown, kCtrlTab, kCtrlShiftTab, kCtrlPageDown, kCtrlPageUp, kCtrlF };
 
 class SessionBackend {
  public:

@@ -321,7 +321,8 @@ void SessionInterpreter::AddCommands() {
          static const std::map<std::string, MainKey> kKeys{
              {"enter", MainKey::kEnter},          {"down", MainKey::kDown},
              {"ctrl-tab", MainKey::kCtrlTab},     {"ctrl-shift-tab", MainKey::kCtrlShiftTab},
-             {"ctrl-page-down", MainKey::kCtrlPageDown}, {"ctrl-page-up", MainKey::kCtrlPageUp}};
+             {"ctrl-page-down", MainKey::kCtrlPageDown}, {"ctrl-page-up", MainKey::kCtrlPageUp},
+             {"ctrl-f", MainKey::kCtrlF}};
          const auto key = kKeys.find(a[0]);
          if (key == kKeys.end()) return Done("no key " + Show(a[0]));
          return Done(backend_.PressMainKey(key->second));

@@ -240,9 +240,22 @@ class Win32Backend final : public SessionBackend {
     for (const char c : text) Notify(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     return Answered();
   }
-  // Only keys without modifiers: a key from another process cannot hold Ctrl down.
+  // Keys with Ctrl are real keyboard input to the foreground window (a key
+  // message from another process cannot hold Ctrl down); the others go to the
+  // field typed in.
   std::string PressMainKey(MainKey key) override {
-    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter and down";
+    if (key == MainKey::kCtrlF) {
+      SetForegroundWindow(main_);
+      INPUT keys[4]{};
+      const WORD codes[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
+      for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = codes[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+      }
+      return SendInput(4, keys, sizeof(INPUT)) == 4 ? Answered() : "cannot send keyboard input";
+    }
+    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter, down and ctrl-f";
     if (typed_in_ == nullptr) return "type first: keys go to the field typed in";
     const WPARAM code = key == MainKey::kEnter ? VK_RETURN : VK_DOWN;
     Notify(typed_in_, WM_KEYDOWN, code, 1);
