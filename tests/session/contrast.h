@@ -19,5 +19,5 @@ struct InkOnPaper {
 };
 
 double ContrastRatio(std::uint32_t a, std::uint32_t b);
-// Nullopt-free: a control of one colour has ink == paper and ratio 1.
+// A control of one colour gives ink == paper and a ratio of 1.
 InkOnPaper MeasureText(const Pixels& pixels);
