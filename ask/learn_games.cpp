@@ -2,41 +2,15 @@
 
 #include <array>
 
+#include "records/machine_moves.h"
+
 namespace ask {
 namespace {
 
-// Move ids behind TM01-TM50 of generation 1 (pokered's TechnicalMachines),
-// generation 2, generations 3 and 4, and TM51-TM96 of generation 4 (TM93-TM96
-// are the flags of Diamond/Pearl's move tutor).
-constexpr std::array<std::int32_t, 50> kTmGen1{
-    119, 160, 222, 247, 118, 235, 93,  19,  226, 48,  24,  244, 98,  18,  95,  138, 212,
-    34,  179, 156, 117, 197, 50,  232, 230, 55,  67,  43,  152, 227, 124, 47,  162, 15,
-    122, 180, 56,  64,  221, 185, 196, 52,  186, 163, 231, 153, 60,  167, 237, 213};
-constexpr std::array<std::int32_t, 50> kTmGen2{
-    54,  88,  38,  171, 166, 235, 251, 168, 151, 91,  214, 220, 195, 18,  95,  100, 149,
-    157, 80,  59,  75,  197, 101, 51,  230, 55,  164, 43,  152, 181, 132, 47,  99,  218,
-    190, 192, 174, 64,  221, 40,  233, 52,  42,  163, 8,   228, 206, 65,  77,  134};
-constexpr std::array<std::int32_t, 50> kTmGen34{
-    264, 337, 352, 347, 166, 235, 258, 339, 331, 91,  214, 269, 98,  18,  95,  109, 149,
-    157, 80,  173, 75,  197, 101, 232, 230, 55,  164, 43,  152, 181, 280, 47,  162, 351,
-    70,  192, 174, 64,  317, 332, 259, 263, 290, 163, 8,   228, 206, 285, 289, 315};
-constexpr std::array<std::int32_t, 46> kTmGen4Upper{
-    373, 429, 430, 63,  380, 392, 469, 59,  424, 427, 261, 318, 391, 60,  439, 389,
-    278, 434, 415, 71,  462, 437, 231, 378, 222, 464, 151, 463, 417, 167, 422, 190,
-    381, 416, 52,  465, 218, 383, 387, 213, 448, 451, 338, 308, 307, 452};
-constexpr std::array<std::int32_t, 5> kHmGen1{39, 72, 217, 208, 71};
-constexpr std::array<std::int32_t, 7> kHmGen2{39, 72, 217, 208, 71, 246, 245};
-// Crystal's move tutor in Goldenrod (flags CM01-CM03).
-constexpr std::array<std::int32_t, 3> kCrystalTutor{70, 232, 98};
-constexpr std::array<std::int32_t, 8> kHmGen3{39, 72, 217, 208, 71, 168, 245, 291};
-constexpr std::array<std::int32_t, 8> kHmGen4{39, 72, 217, 208, 450, 168, 245, 449};
-// Generation 3 tutors, flags MT01-MT33: MT01-MT15 are taught in FireRed/
-// LeafGreen and in Emerald, MT16-MT18 (the starters' strongest moves) only in
-// FireRed/LeafGreen, MT19-MT33 only in Emerald (pokefirered's and
-// pokeemerald's tutor tables).
-constexpr std::array<std::int32_t, 33> kTutorGen3{
-    19,  34,  48,  52,  60,  118, 119, 122, 124, 167, 179, 196, 213, 222, 231, 338, 307,
-    308, 54,  171, 151, 195, 100, 59,  132, 99,  218, 190, 221, 40,  233, 65,  77};
+using namespace machine_moves;
+
+// Generation 3 tutors MT01-MT15 are taught in FireRed/LeafGreen and in Emerald,
+// MT16-MT18 only in FireRed/LeafGreen, MT19-MT33 only in Emerald.
 constexpr int kFrlgOnlyTutorsFrom = 16;
 constexpr int kEmeraldOnlyTutorsFrom = 19;
 
@@ -91,7 +65,7 @@ std::vector<Teachable> Gen4() {
   AddMachines(t, 4, kTmGen34, "TM", 1, 1);
   for (std::size_t i = 0; i < kTmGen4Upper.size(); ++i) {
     const int number = 51 + static_cast<int>(i);
-    if (number <= 92)
+    if (number < kGen4FirstTutorTm)
       t.push_back({4, number, kTmGen4Upper[i], How::kMachine, Numbered("TM", number)});
     else
       t.push_back({4, number, kTmGen4Upper[i], How::kTutor, "tutor"});

@@ -7,16 +7,15 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ask/ask_index.h"
 #include "ask/learners.h"
+#include "dataset/game_data.h"
 #include "records/dex_data.h"
 
 namespace fs = std::filesystem;
@@ -79,25 +78,6 @@ const std::map<std::string, std::string>& TutorMoves() {
   return moves;
 }
 
-std::string Key(const std::string& name) {
-  std::string key;
-  for (const char c : name)
-    if (std::isalnum(static_cast<unsigned char>(c))) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-
-std::string Read(const fs::path& file) {
-  std::ifstream in(file);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-fs::path GameData() {
-  if (const char* dir = std::getenv("FAUNARY_GAMEDATA")) return dir;
-  return fs::path(FAUNARY_REPO_DIR).parent_path() / "shared" / "gamedata";
-}
-
 const char* Text(const TiXmlElement* e, const char* child) {
   const TiXmlElement* c = e->FirstChildElement(child);
   return c && c->GetText() ? c->GetText() : "";
@@ -113,14 +93,14 @@ TEST(LearnersOverTheDataSet, EveryMoveInEveryGameNamesTheLearnersOfTheDataFiles)
   TiXmlDocument moves_doc((repo / "data/moves.xml").string().c_str());
   ASSERT_TRUE(moves_doc.LoadFile());
   for (auto* m = moves_doc.RootElement()->FirstChildElement("move"); m; m = m->NextSiblingElement("move"))
-    move_ids[Key(Text(m, "name"))] = std::atoi(m->Attribute("id"));
+    move_ids[NameKey(Text(m, "name"))] = std::atoi(m->Attribute("id"));
   // (version group, "tm01") -> move id, from the open data's machine list.
   std::map<std::pair<std::string, std::string>, int> machine;
   const std::regex fields(R"re("item":\{"name":"(\w+)".*"move":\{"name":"([\w-]+)".*"version_group":\{"name":"([\w-]+)")re");
   for (const auto& dir : fs::directory_iterator(machines_dir)) {
     std::smatch m;
-    const std::string json = Read(dir.path() / "index.json");
-    if (std::regex_search(json, m, fields)) machine[{m[3].str(), m[1].str()}] = move_ids[Key(m[2].str())];
+    const std::string json = ReadAll(dir.path() / "index.json");
+    if (std::regex_search(json, m, fields)) machine[{m[3].str(), m[1].str()}] = move_ids[NameKey(m[2].str())];
   }
 
   // Direct learners: (move, game) -> ids; generations and pre-evolutions from the index.

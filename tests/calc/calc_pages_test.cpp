@@ -6,29 +6,11 @@
 
 namespace {
 
-// What the model gives for one choice of the four boxes (0 None, 1 Lowest,
-// 2 Highest, 3 on the Pokemon in list order) and the current Pokemon.
-std::vector<int> ModelBars(const std::vector<int>& boxes, int current, int category) {
-  int lowest = 0, highest = 0;
-  for (int k = 1; k < 13; ++k) {
-    if (model::kMons[k].Category(category) < model::kMons[lowest].Category(category)) lowest = k;
-    if (model::kMons[k].Category(category) > model::kMons[highest].Category(category)) highest = k;
-  }
-  const auto value = [&](int mon) {
-    const int v = model::kMons[mon].Category(category);
-    return category == 6 && v <= 0 ? 1 : v;
-  };
-  std::vector<int> values;
-  for (const int box : boxes)
-    values.push_back(box == 0 ? 0 : box == 1 ? value(lowest) : box == 2 ? value(highest) : value(box - 3));
-  values.push_back(value(current));
-  const int largest = *std::max_element(values.begin(), values.end());
-  std::vector<int> widths;
-  for (const int v : values) widths.push_back(largest > 0 && v > 0 ? v * 425 / largest : 0);
-  return widths;
-}
-
-TEST(ComparisonsPage, BarsFollowTheModelForAnyChoice) {
+// The current Pokemon's bar (the fifth) against the first box's, in every category, for
+// every current Pokemon and every choice of the first box, the others set to None: the
+// longer bar stands for the larger value of the data set's facts, the larger one always
+// spans the full length, and no bitmap is left behind.
+TEST(ComparisonsPage, BarsGrowWithTheirValuesForAnyChoice) {
   CalcApp app;
   app.Open("Bulbasaur", "Comparisons");
   const char* const categories[] = {"HP", "Attack", "Defense", "Speed", "Special Attack", "Special Defense",
@@ -36,28 +18,36 @@ TEST(ComparisonsPage, BarsFollowTheModelForAnyChoice) {
   std::vector<std::string> entries{"None", "Lowest", "Highest"};
   for (const model::Mon& mon : model::kMons) entries.push_back(mon.name);
   const int bitmaps = memtk::LiveBitmapCount();
-  // Every pair of the current Pokemon and a first box's choice, in every category; the
-  // second box (Highest when the page starts) is set to None, as the others are.
-  std::vector<int> boxes{0, 0, 0, 0};
+  const auto width = [&](int bar) {
+    const memtk::Control* c = app.Find("crtrbar" + std::to_string(bar));
+    return c ? c->rect.right - c->rect.left : -1;
+  };
   app.PickEntry(188, "None");
+  int full = 0;
   for (int category = 0; category < 8; ++category) {
     app.PickEntry(191, categories[category]);
-    for (int current = 0; current < 13; ++current) {
+    std::vector<int> values;
+    for (const model::Mon& mon : model::kMons) values.push_back(std::max(mon.Category(category), category == 6 ? 1 : 0));
+    const int lowest = *std::min_element(values.begin(), values.end());
+    const int highest = *std::max_element(values.begin(), values.end());
+    for (std::size_t current = 0; current < values.size(); ++current) {
       app.PickPokemon(model::kMons[current].name);
-      for (boxes[0] = 0; boxes[0] < 16; ++boxes[0]) {
-        app.PickEntry(187, entries.at(static_cast<std::size_t>(boxes[0])));
-        std::vector<int> shown;
-        for (int k = 1; k <= 5; ++k) {
-          const memtk::Control* bar = app.Find("crtrbar" + std::to_string(k));
-          ASSERT_NE(bar, nullptr);
-          shown.push_back(bar->rect.right - bar->rect.left);
-        }
-        ASSERT_EQ(shown, ModelBars(boxes, current, category)) << categories[category] << " " << boxes[0];
+      for (std::size_t box = 0; box < entries.size(); ++box) {
+        app.PickEntry(187, entries[box]);
+        const int chosen = box == 0 ? 0 : box == 1 ? lowest : box == 2 ? highest : values[box - 3];
+        const int own = values[current], first = width(1), mine = width(5);
+        SCOPED_TRACE(std::string(categories[category]) + " " + model::kMons[current].name + " against " + entries[box]);
+        ASSERT_EQ(std::make_tuple(width(2), width(3), width(4)), std::make_tuple(0, 0, 0));
+        ASSERT_TRUE((chosen > 0 || first == 0) && (own > 0 || mine == 0));
+        ASSERT_TRUE(chosen < own ? first <= mine : chosen > own ? first >= mine : first == mine) << first << " " << mine;
+        if (full == 0) full = std::max(first, mine);
+        ASSERT_EQ(std::max(first, mine), own > 0 || chosen > 0 ? full : 0);
         ASSERT_EQ(app.TextOf(186), model::kMons[current].name);
         ASSERT_EQ(memtk::LiveBitmapCount(), bitmaps);
       }
     }
   }
+  EXPECT_GT(full, 0);
   EXPECT_TRUE(app.MessageBoxes().empty());
   app.SelectTab("Calculations");
   EXPECT_EQ(memtk::LiveBitmapCount(), bitmaps - 5);

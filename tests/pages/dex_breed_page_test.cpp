@@ -10,8 +10,6 @@ constexpr int kEggMoves = kBreedMoveListId;
 constexpr int kGeneration = kBreedModeComboId;
 
 const std::vector<std::string> kAllGenerations{"Generation 2", "Generation 3", "Generation 4"};
-const std::string kBulbasaurGen4Partners =
-    "Bulbasaur breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita, Treecko, Turtwig";
 
 class BreedPage : public testing::Test {
  protected:
@@ -27,7 +25,8 @@ TEST_F(BreedPage, EachGenerationListsItsPartnersAndEggMoves) {
   EXPECT_EQ(RowImages(kEggMoves), (std::vector<int>{1, 12}));
   EXPECT_EQ(RowData(kEggMoves), (std::vector<std::intptr_t>{20, 21}));
   const std::tuple<const char*, std::string, Rows> cases[] = {
-      {"Generation 4", kBulbasaurGen4Partners,  // Skull Bash and Magical Leaf have no generation 4 way
+      {"Generation 4", "Bulbasaur breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita, Treecko, Turtwig",
+       // Skull Bash and Magical Leaf have no generation 4 way
        {{"Charm", "Fixture way: breed in Sinnoh."}, {"Light Screen", "Fixture way: a Sinnoh parent."}}},
       {"Generation 2", "Bulbasaur breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita",
        {{"Light Screen", "Fixture way: a Johto parent."}, {"Skull Bash", "Fixture way: only in Johto."}}},
@@ -42,31 +41,42 @@ TEST_F(BreedPage, EachGenerationListsItsPartnersAndEggMoves) {
   }
 }
 
+// The generation chosen stays while the next Pokemon offers it, else its oldest one shows; a
+// genderless Pokemon breeds with Ditto alone, Ditto with all others, and a baby cannot breed
+// but shows the egg moves it hatches with (the games' day-care).
 TEST_F(BreedPage, ChosenGenerationCarriesOverWhileTheNewPokemonOffersIt) {
+  struct Step {
+    const char* pokemon;
+    const char* group_line;
+    std::vector<std::string> generations;
+    const char* selected;
+    const char* partners;
+    Rows egg_moves;
+  };
+  const Step steps[] = {
+      {"Chikorita", "Breeding groups: Monster and Grass", kAllGenerations, "Generation 2",
+       "Chikorita breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita", {{"Light Screen", "Fixture way: Chikorita in Johto."}}},
+      {"Magnemite", "Breeding groups: Genderless and Mineral", kAllGenerations, "Generation 2",
+       "Magnemite breeds with: Ditto", {}},
+      {"Ditto", "Breeding group: Ditto", kAllGenerations, "Generation 2",
+       "Ditto breeds with: every Pokemon that can breed, except Ditto", {}},
+      {"Togepi", "Breeding group: No Eggs", kAllGenerations, "Generation 2", "", {{"Charm", "Fixture way: hatched in Johto."}}},
+      {"Treecko", "Breeding groups: Monster and Dragon", {"Generation 3", "Generation 4"}, "Generation 3",
+       "Treecko breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita, Treecko", {{"Magical Leaf", "Fixture way: Treecko in Hoenn."}}},
+      {"Turtwig", nullptr, {"Generation 4"}, "Generation 4", nullptr, {{"Light Screen", "Fixture way: Turtwig in Sinnoh."}}},
+      {"Bulbasaur", nullptr, kAllGenerations, "Generation 4", nullptr,
+       {{"Charm", "Fixture way: breed in Sinnoh."}, {"Light Screen", "Fixture way: a Sinnoh parent."}}}};
   app.PickEntry(kGeneration, "Generation 2");
-  app.PickPokemon("Chikorita");
-  EXPECT_EQ(EntryTexts(kGeneration), kAllGenerations);
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2");
-  EXPECT_EQ(RowTexts(kEggMoves), (Rows{{"Light Screen", "Fixture way: Chikorita in Johto."}}));
-
-  // Generation 3 has no "Generation 2": its oldest, "Generation 3", is shown.
-  app.PickPokemon("Treecko");
-  EXPECT_EQ(EntryTexts(kGeneration), (std::vector<std::string>{"Generation 3", "Generation 4"}));
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 3");
-  EXPECT_EQ(memtk::TextOf(kGroupLine), "Breeding groups: Monster and Dragon");
-  EXPECT_EQ(memtk::TextOf(kPartners),
-            "Treecko breeds with: Bulbasaur, Ivysaur, Ditto, Chikorita, Treecko");
-  EXPECT_EQ(RowTexts(kEggMoves), (Rows{{"Magical Leaf", "Fixture way: Treecko in Hoenn."}}));
-
-  // Generation 4 offers only "Generation 4".
-  app.PickPokemon("Turtwig");
-  EXPECT_EQ(EntryTexts(kGeneration), (std::vector<std::string>{"Generation 4"}));
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
-  EXPECT_EQ(RowTexts(kEggMoves), (Rows{{"Light Screen", "Fixture way: Turtwig in Sinnoh."}}));
-
-  // From here on the choice is generation 4 again.
-  app.PickPokemon("Bulbasaur");
-  EXPECT_EQ(SelectedEntry(kGeneration), "Generation 4");
+  for (const Step& s : steps) {
+    app.PickPokemon(s.pokemon);
+    EXPECT_EQ(EntryTexts(kGeneration), s.generations) << s.pokemon;
+    EXPECT_EQ(SelectedEntry(kGeneration), s.selected) << s.pokemon;
+    if (s.partners) {
+      EXPECT_EQ(memtk::TextOf(kGroupLine), s.group_line) << s.pokemon;
+      EXPECT_EQ(memtk::TextOf(kPartners), s.partners) << s.pokemon;
+    }
+    EXPECT_EQ(RowTexts(kEggMoves), s.egg_moves) << s.pokemon;
+  }
 }
 
 // A double-click opens the row's move; a move the table lacks cannot be opened.
@@ -84,23 +94,6 @@ TEST_F(BreedPage, DoubleClickOpensTheEggMoveUnlessTheTableLacksIt) {
   app.DoubleClickRow(kEggMoves, 0);
   EXPECT_EQ(app.MessageTexts(), (std::vector<std::string>{"Invalid moveid"}));
   EXPECT_EQ(memtk::DialogsRun().size(), 1u);
-}
-
-// Genderless Pokemon breed with Ditto alone (the games' day-care); Ditto breeds with every other Pokemon; a baby
-// cannot breed but shows the egg moves it hatches with. The generation chosen stays.
-TEST_F(BreedPage, PokemonOfTheFixedRoleGroups) {
-  app.PickEntry(kGeneration, "Generation 2");
-  const std::tuple<const char*, const char*, const char*, Rows> cases[] = {
-      {"Magnemite", "Breeding groups: Genderless and Mineral", "Magnemite breeds with: Ditto", {}},
-      {"Ditto", "Breeding group: Ditto", "Ditto breeds with: every Pokemon that can breed, except Ditto", {}},
-      {"Togepi", "Breeding group: No Eggs", "", {{"Charm", "Fixture way: hatched in Johto."}}}};
-  for (const auto& [pokemon, group_line, partners, egg_moves] : cases) {
-    app.PickPokemon(pokemon);
-    EXPECT_EQ(memtk::TextOf(kGroupLine), group_line);
-    EXPECT_EQ(memtk::TextOf(kPartners), partners) << pokemon;
-    EXPECT_EQ(RowTexts(kEggMoves), egg_moves) << pokemon;
-    EXPECT_EQ(SelectedEntry(kGeneration), "Generation 2") << pokemon;
-  }
 }
 
 }  // namespace

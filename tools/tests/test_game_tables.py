@@ -1,15 +1,18 @@
 """The committed data against the games' own tables, fact by fact, for every Pokemon 1-493:
 Platinum's for generation 4 (the committed data holds Diamond and Pearl's values, which are
-Platinum's for these facts), Red's for the RBY Special and the trade item, Crystal's for the
-generation 2 wild held items; and for every move 1-467, Platinum's move table. Whatever
-source the converter takes a fact from, the data must agree with the game."""
+Platinum's for these facts, and Platinum's own level-up and tutor moves), Red's for the RBY
+Special and the trade item, Crystal's for the generation 2 wild held items; for every move
+1-467, Platinum's move table; and what a player sees in HeartGold/SoulSilver. Whatever source
+the converter takes a fact from, the data must agree with the game."""
 import json
 import re
 import unittest
 import xml.etree.ElementTree as ET
+from collections import Counter
 
 from tests.paths import API, DATA, PRET
 from dexconv.movenumbers import MoveNumbers
+from dexconv.platinum_hgss import PLATINUM_TUTOR_CELLS, TUTOR_GRID
 from dexconv.pokemon import weight_lbs
 from dexconv.source import ApiSource
 from dexconv.pret import Pret, key
@@ -248,6 +251,119 @@ class MovesAgainstPlatinum(unittest.TestCase):
         pairs = {(g["contest_effect"], self.committed[g["number"]].findtext("superfx")) for g in self.game}
         self.assertEqual(len({game for game, _ in pairs}), len(pairs), sorted(pairs))
         self.assertEqual(len({ours for _, ours in pairs}), len(pairs), sorted(pairs))
+
+
+
+def levels(r, column):
+    """(level code, move key) of every level-up row with a code in that column."""
+    return Counter((int(m.findtext(column)), key(move_name(m.findtext("id"))))
+                   for m in r.iter("move") if m.findtext(column))
+
+
+def flags(r, element):
+    return {f.tag for f in r.findall(f"{element}/*")}
+
+
+def tutor_cells(r, element):
+    """Grid cell numbers of the element's tutor markers."""
+    return {int(tag[2:]) for tag in flags(r, element) if tag.startswith("MT")}
+
+
+class PlatinumLearnsets(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        if not PRET.is_dir():
+            raise unittest.SkipTest(f"no source at {PRET}")
+        games = GameBreeding(PRET)
+        cls.name, cls.game = games.move, {dex: e["learnset"] for dex, e in games.raw.items()}
+
+    def test_every_pokemon_learns_by_level_what_platinums_table_says(self):
+        # Platinum's level-up learnsets (pokeplatinum res/pokemon/*/data.json, by_level)
+        wrong = []
+        for dex, learnset in self.game.items():
+            want = Counter((level, self.name[m]) for level, m in learnset["by_level"])
+            got = levels(record(dex), "ptlvl")
+            if got != want:
+                wrong.append(f"{dex}: {sorted((got - want).elements())} instead of {sorted((want - got).elements())}")
+        self.assertEqual(wrong[:10], [], f"{len(wrong)} Pokemon differ from Platinum's level-up table")
+
+    def test_every_pokemon_has_the_shard_tutor_moves_of_platinums_table(self):
+        # Platinum's tutor table (pokeplatinum sTeachableMoves and the species' tutor masks):
+        # the grid's first 38 cells are its moves in the table's order, which every
+        # Pokemon's list follows
+        table = [self.name["MOVE_" + slug.upper().replace("-", "_")] for slug in TUTOR_GRID[:38]]
+        wrong = []
+        for dex, learnset in self.game.items():
+            theirs = [self.name[m] for m in learnset.get("by_tutor", [])]
+            self.assertEqual(theirs, sorted(theirs, key=table.index), dex)
+            r = record(dex)
+            for element in ("pttm", "hgsstm"):
+                got = {table[n - 1] for n in tutor_cells(r, element) if n <= 38}
+                # HeartGold/SoulSilver teach Earth Power to Sunkern and Sunflora as well
+                extra = {"earthpower"} if element == "hgsstm" and dex in (191, 192) else set()
+                if got != set(theirs) | extra:
+                    wrong.append(f"{dex} {element}: {sorted(got ^ set(theirs))}")
+        self.assertEqual(wrong[:10], [], f"{len(wrong)} Pokemon differ from Platinum's tutor table")
+
+
+# (Pokemon, element, grid cell, taught): the Route 228 tutor's moves for the fully evolved
+# starters and Dragons (39-42), the HGSS Frontier's Super Fang (43) and Block (54), Ilex
+# Forest's Headbutt (56).
+PLAYER_TUTORS = [
+    (389, "pttm", 39, True), (395, "pttm", 40, True), (392, "pttm", 41, True),
+    (445, "pttm", 42, True), (445, "pttm", 39, False), (25, "pttm", 42, False),
+    (3, "hgsstm", 39, True), (9, "hgsstm", 40, True), (6, "hgsstm", 41, True),
+    (149, "hgsstm", 42, True), (6, "hgsstm", 39, False),
+    (25, "hgsstm", 56, True), (143, "hgsstm", 56, True), (143, "hgsstm", 54, True),
+    (19, "hgsstm", 43, True), (25, "hgsstm", 43, False), (92, "hgsstm", 56, False),
+]
+
+
+class WhatPlayersSee(unittest.TestCase):
+    def test_tutor_cells_taught_only_in_a_game_or_to_a_few(self):
+        for dex, element, cell, taught in PLAYER_TUTORS:
+            self.assertEqual(cell in tutor_cells(record(dex), element), taught, (dex, element, cell))
+        for dex in range(1, 494):
+            self.assertLessEqual(max(tutor_cells(record(dex), "pttm"), default=0), PLATINUM_TUTOR_CELLS)
+
+    def test_wild_rows_of_the_three_versions(self):
+        loc = {l.findtext("abbrev"): l.findtext("text") for l in ET.parse(DATA / "location.xml").getroot()}
+        rows = lambda dex, element: [loc[l.findtext("locid")] for l in record(dex).findall(f"{element}/location")]
+        # Pikachu in the Trophy Garden (Platinum); Scyther at the Bug-Catching Contest; Snorlax woken
+        # with the Poke Flute
+        self.assertIn("Trophy Garden", rows(25, "platinumloc"))
+        self.assertTrue(any("Bug-Catching Contest" in t for t in rows(123, "heartgoldloc")))
+        self.assertTrue(any("Poke Flute" in t for t in rows(143, "soulsilverloc")))
+        # Headbutt and Rock Smash find Heracross and Geodude at any time of day
+        for dex, way in [(214, "Headbutt"), (74, "Rock Smash")]:
+            found = [l for l in record(dex).findall("heartgoldloc/location") if way in loc[l.findtext("locid")]]
+            self.assertTrue(found, way)
+            for l in found:
+                self.assertEqual({t for t in ("morning", "day", "evening") if l.find(t) is not None},
+                                 {"morning", "day", "evening"}, way)
+        # no condition that only names the ordinary case shows up in a location name
+        for text in loc.values():
+            self.assertNotRegex(text, r"(?i)radio off|not during|inactive|no swarm")
+
+    def test_generation_3_4_held_items_are_spelt_as_in_platinum(self):
+        # Platinum's item names (pokeplatinum's item table): Stick, SilverPowder, TinyMushroom
+        if not PRET.is_dir():
+            self.skipTest(f"no source at {PRET}")
+        with open(PRET / "gen4-platinum-items.json", encoding="utf-8") as f:
+            spelled = {v["name"].replace("\u2019", "'") for v in json.load(f).values()}
+        wrong, seen = set(), set()
+        for dex in range(1, 494):
+            r = record(dex)
+            for field in ("rswilditem", "frlgwilditem", "dpwilditem"):
+                for name in re.findall(r"(?:^|, )([^,(]+) \(", r.findtext(field) or ""):
+                    seen.add(name)
+                    if name not in spelled:
+                        wrong.add(f"{dex} {field}: {name}")
+        self.assertGreater(len(seen), 50)
+        self.assertEqual(sorted(wrong)[:10], [], f"{len(wrong)} held items not spelt as in Platinum")
+        # Farfetch'd holds a Stick on every line
+        for field in ("wilditem8", "rswilditem", "frlgwilditem", "dpwilditem"):
+            self.assertTrue((record(83).findtext(field) or "").startswith("Stick"), field)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-"""Every cell of the program's machine grids (calc/machine_tables.cpp) names the move the
+"""Every cell of the program's machine grids (records/machine_moves.h) names the move the
 games' machine or tutor of that number teaches, through the program's move numbering; the
 converter numbers the tutor flags in the grid's order."""
 import re
@@ -13,14 +13,15 @@ from dexconv.source import ApiSource
 
 def grids():
     """generation -> ({"TM01": move id, "HM01": ...}, [tutor move ids in grid order])."""
-    cpp = (REPO / "calc" / "machine_tables.cpp").read_text(encoding="ascii")
-    ids = lambda name: [int(n) for n in re.findall(r"\d+", re.search(name + r"\{([^;]*);", cpp)[1])]
-    columns = list(zip(*[iter(ids("kTmTable"))] * 4))
-    tms = lambda column, first=1: {f"TM{first + i:02d}": row[column] for i, row in enumerate(columns)}
-    hms = lambda gen, count: {f"HM{i:02d}": m for i, m in enumerate(ids(f"kHmGen{gen}")[:count], 1)}
-    gen4 = tms(2) | {k: m for k, m in tms(3, 51).items() if int(k[2:]) <= 92} | hms(4, 8)
-    return {1: (tms(0) | hms(1, 5), []), 2: (tms(1) | hms(2, 7), ids("kHmGen2")[7:]),
-            3: (tms(2) | hms(3, 8), ids("kTutorGen3")), 4: (gen4, [row[3] for row in columns[42:46]])}
+    header = (REPO / "records" / "machine_moves.h").read_text(encoding="ascii")
+    ids = lambda name: [int(n) for n in re.findall(r"\d+", re.search(name + r"\{([^;]*);", header)[1])]
+    numbered = lambda kind, moves, first=1: {f"{kind}{first + i:02d}": m for i, m in enumerate(moves)}
+    upper = ids("kTmGen4Upper")
+    gen4 = numbered("TM", ids("kTmGen34")) | numbered("TM", upper[:42], 51) | numbered("HM", ids("kHmGen4"))
+    return {1: (numbered("TM", ids("kTmGen1")) | numbered("HM", ids("kHmGen1")), []),
+            2: (numbered("TM", ids("kTmGen2")) | numbered("HM", ids("kHmGen2")), ids("kCrystalTutor")),
+            3: (numbered("TM", ids("kTmGen34")) | numbered("HM", ids("kHmGen3")), ids("kTutorGen3")),
+            4: (gen4, upper[42:])}
 
 
 class MachineGrids(unittest.TestCase):
