@@ -73,7 +73,8 @@ bool StartFaunaryWithData(tk::Instance instance, int show_command) {
   LoadConfig();
   SelectPokemon(Settings().crtrloadpick);
 
-  const tk::WindowClass main_class{"FAUNARY", CS_DBLCLKS, MainWndProc, kProgramIconId, COLOR_SCROLLBAR + 1};
+  // The system's window colour, as the tab control's pane under visual styles.
+  const tk::WindowClass main_class{"FAUNARY", CS_DBLCLKS, MainWndProc, kProgramIconId, COLOR_WINDOW + 1};
   if (!tk::RegisterWindowClass(instance, main_class)) return false;
 
   Shell().instance = instance;

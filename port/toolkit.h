@@ -96,6 +96,9 @@ std::intptr_t DefaultWindowProc(Window window, unsigned message, std::uintptr_t 
                                 std::intptr_t lparam);
 // GetWindowLongA(GWL_HINSTANCE).
 Instance WindowInstance(Window window);
+// An accelerator: Ctrl+`letter` ('A' to 'Z') anywhere in the top window
+// presses its push button `id`, as a click does.
+void SetButtonShortcut(Window top, char letter, int id);
 
 // ---- Every control --------------------------------------------------------
 

@@ -89,7 +89,7 @@ inline constexpr const char* WC_TABCONTROL = "SysTabControl32";
 // Window class and top window.
 inline constexpr unsigned CS_DBLCLKS = 0x8u;
 inline constexpr int CW_USEDEFAULT = INT_MIN;  // 0x80000000
-inline constexpr int COLOR_SCROLLBAR = 0;
+inline constexpr int COLOR_WINDOW = 5;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOWDEFAULT = 10;
 

@@ -96,8 +96,8 @@ constexpr std::array kOptions{
     DialogItemTemplate{kOptionsFixedPage, WC_BUTTON, "Always start with ", kRadio, 10, 85, 70, 15},
     DialogItemTemplate{kOptionsPageChoice, WC_COMBOBOX, "", kScrolledDropList, 80, 85, 70, 150},
     DialogItemTemplate{kOptionsUpdateChecks, WC_BUTTON, "Online update checks", kCheck | WS_GROUP, 10, 135, 100, 15},
-    DialogItemTemplate{IDOK, WC_BUTTON, "&Ok", kPush | WS_GROUP, 5, 185, 40, 15},
-    DialogItemTemplate{IDCANCEL, WC_BUTTON, "&Cancel", kPush, 45, 185, 40, 15},
+    DialogItemTemplate{IDOK, WC_BUTTON, "&Ok", kPush | WS_GROUP, 5, 185, 38, 15},
+    DialogItemTemplate{IDCANCEL, WC_BUTTON, "&Cancel", kPush, 47, 185, 38, 15},
     DialogItemTemplate{kOptionsReset, WC_BUTTON, "&Reset to default", kPush, 90, 185, 80, 15},
 };
 

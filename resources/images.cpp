@@ -7,6 +7,7 @@
 namespace {
 // A 5x7 pixel font for the letters the type images carry (3x5 made "N" and
 // "H" one shape); each row's five bits run from left (16) to right (1).
+// The "l" ends in a hook, so that Flying's "Fl" does not read "F1".
 struct Glyph {
   char letter;
   std::array<std::uint8_t, 7> rows;
@@ -20,7 +21,7 @@ constexpr std::array kGlyphs{
     Glyph{'S', {15, 16, 16, 14, 1, 1, 30}},    Glyph{'W', {17, 17, 17, 21, 21, 21, 10}},
     Glyph{'d', {1, 1, 13, 19, 17, 19, 13}},    Glyph{'h', {16, 16, 22, 25, 17, 17, 17}},
     Glyph{'i', {4, 0, 12, 4, 4, 4, 14}},       Glyph{'k', {16, 16, 18, 20, 24, 20, 18}},
-    Glyph{'l', {12, 4, 4, 4, 4, 4, 14}},       Glyph{'o', {0, 0, 14, 17, 17, 17, 14}},
+    Glyph{'l', {12, 4, 4, 4, 4, 4, 3}},       Glyph{'o', {0, 0, 14, 17, 17, 17, 14}},
     Glyph{'r', {0, 0, 22, 25, 16, 16, 16}},    Glyph{'s', {0, 0, 14, 16, 14, 1, 30}},
     Glyph{'t', {8, 8, 28, 8, 8, 9, 6}},
 };
@@ -108,7 +109,9 @@ std::vector<ImageResource> MakeImages() {
   images.push_back(ProgramIcon());
   images.push_back(Solid(210, 10, 7, 0x0000FF));  // male share
   images.push_back(Solid(211, 10, 7, 0xFF00FF));  // female share
-  images.push_back(Solid(212, 10, 7, 0x000000));  // genderless
+  // Genderless, and the comparison bars: a mid grey stands out at 3:1 or more
+  // from light and dark window colours alike, where black vanished on dark ones.
+  images.push_back(Solid(212, 10, 7, 0x808080));
   for (const TypeLook& look : kTypeLooks) images.push_back(TypeImage(look));
   std::sort(images.begin(), images.end(),
             [](const ImageResource& a, const ImageResource& b) { return a.id < b.id; });

@@ -141,6 +141,7 @@ void CreateMainControls() {
   tk::SetControlFont(shell.options_button, shell.shared_font);
   shell.find_button =
       tk::CreateControl(WC_BUTTON, "&Find", kButtonStyle, 735, height - 25, 50, 20, main, kFindButtonId, instance);
+  tk::SetButtonShortcut(main, 'F', kFindButtonId);
   tk::SetControlFont(shell.find_button, shell.shared_font);
 
   MakeTypeIconList();

@@ -457,9 +457,13 @@ Window CreateTopWindow(std::string_view class_name, std::string_view title, std:
   node->control.rect = {left, top, left + width, top + height};
   memtk::TopWindowInfo& info = S().top_info;
   info = {std::string(class_name), std::string(title), style, x, y, width, height, -1,
-          it->details.style, it->details.icon_resource, it->details.background_brush};
+          it->details.style, it->details.icon_resource, it->details.background_brush, {}};
   S().top = memtk::AddNode(std::move(node));
   return S().top;
+}
+
+void SetButtonShortcut(Window top, char letter, int id) {
+  if (LiveNode(top) && top == S().top) S().top_info.button_shortcuts.emplace_back(letter, id);
 }
 
 void ShowTopWindow(Window window, int show_command) {

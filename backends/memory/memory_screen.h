@@ -102,6 +102,7 @@ struct TopWindowInfo {
   unsigned class_style = 0;
   int icon_resource = 0;
   int background_brush = 0;
+  std::vector<std::pair<char, int>> button_shortcuts;  // Ctrl+letter, button id
 };
 
 class Dialog;

@@ -2,7 +2,9 @@
 // procedure (the close box destroys the window).
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QAbstractButton>
 #include <QIcon>
+#include <QShortcut>
 #include <QWidget>
 
 #include <map>
@@ -110,6 +112,17 @@ std::intptr_t DefaultWindowProc(Window window, unsigned message, std::uintptr_t,
   if (node == nullptr || node->kind != Kind::kTop || message != WM_CLOSE) return 0;
   DestroyControl(window);
   return 0;
+}
+
+void SetButtonShortcut(Window top, char letter, int id) {
+  QWidget* window = qttk::WidgetOf<QWidget>(top);
+  if (window == nullptr || letter < 'A' || letter > 'Z') return;
+  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (letter - 'A'))), window,
+                                 nullptr, nullptr, Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, window, [top, id] {
+    auto* button = qttk::WidgetOf<QAbstractButton>(qttk::ChildWithId(top, id));
+    if (button != nullptr && button->isEnabled()) button->click();
+  });
 }
 
 Instance WindowInstance(Window window) {

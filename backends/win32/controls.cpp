@@ -1,5 +1,7 @@
 // Operations every control has, and the static and button ones.
+#include "backends/win32/dpi_scale.h"
 #include "backends/win32/keyboard.h"
+#include "backends/win32/static_colours.h"
 #include "backends/win32/win32_handles.h"
 
 namespace tk {
@@ -8,10 +10,11 @@ using namespace win32tk;
 
 Window CreateControl(std::string_view class_name, std::string_view window_name, std::uint32_t style, int x, int y,
                      int width, int height, Window parent, int id, Instance instance) {
-  HWND control = CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style, x, y,
-                                 width, height, Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  HWND control = CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(window_name).c_str(), style,
+                                 Scaled(x), Scaled(y), Scaled(width), Scaled(height), Hwnd(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  Hinstance(instance), nullptr);
   if (control != nullptr) WatchComboEnter(control);
+  if (control != nullptr && lstrcmpiA(Terminated(class_name).c_str(), "STATIC") == 0) DrawGreyedTextReadably(control);
   return ToWindow(control);
 }
 

@@ -1,5 +1,7 @@
 #include "backends/win32/keyboard.h"
 
+#include <vector>
+
 namespace win32tk {
 namespace {
 
@@ -19,6 +21,16 @@ LRESULT CALLBACK ComboEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lp
   if (message == WM_CHAR && wparam == '\r') return 0;  // no beep for the Enter just used
   if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, ComboEditProc, 1);
   return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+struct ButtonShortcut {
+  HWND top;
+  WPARAM key;  // 'A' to 'Z', the virtual-key code of the letter
+  int id;
+};
+std::vector<ButtonShortcut>& ButtonShortcuts() {
+  static std::vector<ButtonShortcut> shortcuts;
+  return shortcuts;
 }
 
 bool PressButton(HWND button) {
@@ -65,7 +77,12 @@ bool DeliverWindowKey(const MSG& message) {
     case VK_TAB: return control && StepTab(message.hwnd, shift ? -1 : 1);
     case VK_NEXT: return control && StepTab(message.hwnd, 1);
     case VK_PRIOR: return control && StepTab(message.hwnd, -1);
-    default: return false;
+    default:
+      if (!control || shift) return false;
+      for (const ButtonShortcut& shortcut : ButtonShortcuts())
+        if (shortcut.key == message.wParam && shortcut.top == GetAncestor(message.hwnd, GA_ROOT))
+          return PressButton(GetDlgItem(shortcut.top, shortcut.id));
+      return false;
   }
 }
 
@@ -76,3 +93,12 @@ void WatchComboEnter(HWND control) {
 }
 
 }  // namespace win32tk
+
+namespace tk {
+
+void SetButtonShortcut(Window top, char letter, int id) {
+  if (letter >= 'A' && letter <= 'Z')
+    win32tk::ButtonShortcuts().push_back({win32tk::Hwnd(top), static_cast<WPARAM>(letter), id});
+}
+
+}  // namespace tk

@@ -3,7 +3,8 @@
 // control sees them: Enter on a push button presses it (outside dialogs
 // Windows ignores it), and
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp move the window's
-// tab control to the next or previous tab (TCN_SELCHANGE, as a click does).
+// tab control to the next or previous tab (TCN_SELCHANGE, as a click does);
+// Ctrl and a letter given to a button (SetButtonShortcut) press that button.
 #include "backends/win32/win32_handles.h"
 
 namespace win32tk {

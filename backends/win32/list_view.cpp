@@ -1,3 +1,4 @@
+#include "backends/win32/dpi_scale.h"
 #include "backends/win32/win32_handles.h"
 
 namespace tk {
@@ -9,7 +10,7 @@ int ListViewInsertColumn(Window list, int column, int width, std::string_view ti
   LVCOLUMNA description{};
   description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   description.fmt = LVCFMT_LEFT;
-  description.cx = width;
+  description.cx = Scaled(width);
   description.pszText = text.data();
   description.iSubItem = column;
   return static_cast<int>(

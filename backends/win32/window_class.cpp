@@ -2,8 +2,10 @@
 // the message loop and the default procedure.
 #include <vector>
 
+#include "backends/win32/dpi_scale.h"
 #include "backends/win32/keyboard.h"
 #include "backends/win32/procedure_thunk.h"
+#include "backends/win32/static_colours.h"
 #include "backends/win32/static_double_click.h"
 #include "backends/win32/win32_handles.h"
 
@@ -32,6 +34,7 @@ LRESULT CALLBACK WindowThunk(HWND window, UINT message, WPARAM wparam, LPARAM lp
   if (procedure == nullptr) return DefWindowProcA(window, message, wparam, lparam);
   LRESULT result = 0;
   if (win32tk::ForwardStaticDoubleClick(window, message, wparam, lparam, &result)) return result;
+  if (win32tk::AnswerSurfaceColours(window, message, wparam, lparam, &result)) return result;
   return win32tk::CallProcedure(procedure, window, message, wparam, lparam);
 }
 
@@ -64,8 +67,10 @@ bool RegisterWindowClass(Instance instance, const WindowClass& window_class) {
 
 Window CreateTopWindow(std::string_view class_name, std::string_view title, std::uint32_t style, int x, int y,
                        int width, int height, Instance instance) {
-  return ToWindow(CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(title).c_str(), style, x, y, width,
-                                  height, nullptr, nullptr, Hinstance(instance), nullptr));
+  const auto place = [](int at) { return at == CW_USEDEFAULT ? at : Scaled(at); };
+  return ToWindow(CreateWindowExA(0, Terminated(class_name).c_str(), Terminated(title).c_str(), style, place(x),
+                                  place(y), Scaled(width), Scaled(height), nullptr, nullptr, Hinstance(instance),
+                                  nullptr));
 }
 
 void ShowTopWindow(Window window, int show_command) { ShowWindow(Hwnd(window), show_command); }
@@ -73,7 +78,7 @@ void ShowTopWindow(Window window, int show_command) { ShowWindow(Hwnd(window), s
 Rect ClientRect(Window window) {
   RECT rect{};
   GetClientRect(Hwnd(window), &rect);
-  return {rect.left, rect.top, rect.right, rect.bottom};
+  return {Unscaled(rect.left), Unscaled(rect.top), Unscaled(rect.right), Unscaled(rect.bottom)};
 }
 
 int RunMessageLoop() {

@@ -13,9 +13,11 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTabBar>
@@ -112,6 +114,16 @@ class QtBackend final : public SessionBackend {
     return out;
   }
 
+  // As the widget paints itself, at the screen's device pixels.
+  std::optional<Pixels> ControlPixels(int id) override {
+    QWidget* w = id == kItself ? main_.data() : Control(Window::kMain, id);
+    if (!w || !w->isVisible()) return std::nullopt;
+    const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    Pixels pixels{image.width(), image.height(), {}};
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) pixels.rgb.push_back(image.pixel(x, y) & 0xFFFFFFu);
+    return pixels;
+  }
   std::optional<std::string> Read(Window window, int id, Reading reading, int row, int column) override {
     QWidget* w = id == kItself ? Parent(window) : Control(window, id);
     if (!w) return std::nullopt;
@@ -227,7 +239,8 @@ class QtBackend final : public SessionBackend {
         {MainKey::kCtrlTab, {Qt::Key_Tab, Qt::ControlModifier}},
         {MainKey::kCtrlShiftTab, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
         {MainKey::kCtrlPageDown, {Qt::Key_PageDown, Qt::ControlModifier}},
-        {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}}};
+        {MainKey::kCtrlPageUp, {Qt::Key_PageUp, Qt::ControlModifier}},
+        {MainKey::kCtrlF, {Qt::Key_F, Qt::ControlModifier}}};
     const std::pair<Qt::Key, Qt::KeyboardModifiers> pressed = kKeys.at(key);
     return Post(main_.data(), [pressed](QWidget* main) {
       QWidget* focus = QApplication::focusWidget();
@@ -299,6 +312,34 @@ void RunQtSession(std::vector<Step> steps, const std::string& output_dir) {
   loop.exec();
 }
 
+// A dark desktop's colours (close to Breeze Dark), as a platform theme would hand them
+// to the program; FAUNARY_TEST_PALETTE=dark chooses them.
+QPalette DarkPalette() {
+  QPalette dark;
+  const auto set = [&dark](QPalette::ColorRole role, QColor colour, QColor disabled) {
+    dark.setColor(QPalette::All, role, colour);
+    dark.setColor(QPalette::Disabled, role, disabled);
+  };
+  set(QPalette::Window, QColor(0x31, 0x36, 0x3b), QColor(0x2f, 0x34, 0x3f));
+  set(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc), QColor(0x6e, 0x71, 0x75));
+  set(QPalette::Base, QColor(0x1b, 0x1e, 0x20), QColor(0x1a, 0x1d, 0x1f));
+  set(QPalette::AlternateBase, QColor(0x23, 0x26, 0x29), QColor(0x1f, 0x22, 0x25));
+  set(QPalette::Text, QColor(0xfc, 0xfc, 0xfc), QColor(0x65, 0x67, 0x6a));
+  set(QPalette::Button, QColor(0x31, 0x36, 0x3b), QColor(0x2f, 0x34, 0x3f));
+  set(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc), QColor(0x72, 0x75, 0x78));
+  set(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9), QColor(0x2b, 0x3b, 0x48));
+  set(QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc), QColor(0x6e, 0x71, 0x75));
+  set(QPalette::Light, QColor(0x40, 0x46, 0x4c), QColor(0x40, 0x46, 0x4c));
+  set(QPalette::Midlight, QColor(0x36, 0x3b, 0x40), QColor(0x36, 0x3b, 0x40));
+  set(QPalette::Mid, QColor(0x24, 0x28, 0x2b), QColor(0x24, 0x28, 0x2b));
+  set(QPalette::Dark, QColor(0x1a, 0x1d, 0x1f), QColor(0x1a, 0x1d, 0x1f));
+  set(QPalette::Shadow, QColor(0x10, 0x12, 0x13), QColor(0x10, 0x12, 0x13));
+  set(QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3b), QColor(0x31, 0x36, 0x3b));
+  set(QPalette::ToolTipText, QColor(0xfc, 0xfc, 0xfc), QColor(0xfc, 0xfc, 0xfc));
+  set(QPalette::PlaceholderText, QColor(0xa1, 0xa9, 0xb1), QColor(0x6e, 0x71, 0x75));
+  return dark;
+}
+
 }  // namespace
 
 namespace fs = std::filesystem;
@@ -325,6 +366,7 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   qttk::SetUpApplication(application);
+  if (qgetenv("FAUNARY_TEST_PALETTE") == "dark") QApplication::setPalette(DarkPalette());
   fs::current_path(work);
   for (int n = 4; n < argc; ++n) {
     RunQtSession(std::move(scripts[static_cast<std::size_t>(n - 4)].steps), output.string());

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "contrast.h"
+
 // Where a control is: on the main window, or on the dialog found by FindDialog.
 enum class Window { kMain, kDialog };
 constexpr int kItself = INT_MIN;  // as a control id: the window itself
@@ -22,7 +24,7 @@ enum class Reading {
 };
 enum class Key { kEnter, kEscape };
 // Keys pressed in the main window, to its focused control.
-enum class MainKey { kEnter, kDown, kCtrlTab, kCtrlShiftTab, kCtrlPageDown, kCtrlPageUp };
+enum class MainKey { kEnter, kDown, kCtrlTab, kCtrlShiftTab, kCtrlPageDown, kCtrlPageUp, kCtrlF };
 
 class SessionBackend {
  public:
@@ -47,6 +49,9 @@ class SessionBackend {
   // For every Pokemon on every tab, a line for each control (but `allowed`)
   // whose text does not fit it; nullopt where fonts cannot be measured.
   virtual std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>&) { return {}; }
+  // The pixels a control of the main window (or the window itself, kItself)
+  // shows on the screen; nullopt when they cannot be read.
+  virtual std::optional<Pixels> ControlPixels(int) { return std::nullopt; }
 
   // What the user does; "" when done or under way, otherwise why it cannot be.
   virtual std::string Pick(Window window, int id, int entry) = 0;

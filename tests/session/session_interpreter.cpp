@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -29,6 +30,14 @@ T Number(const std::string& word) {
   return value;
 }
 constexpr auto Int = Number<int>;
+
+// A contrast ratio such as 4.5 (for 4.5:1).
+double Ratio(const std::string& word) {
+  char* end = nullptr;
+  const double value = std::strtod(word.c_str(), &end);
+  if (word.empty() || *end != '\0' || !(value >= 1)) throw BadArgument("\"" + word + "\" is not a contrast ratio");
+  return value;
+}
 
 // The text in script notation, quotes and escapes included.
 std::string Show(const std::string& text) {
@@ -249,6 +258,31 @@ void SessionInterpreter::AddCommands() {
          if (texts.size() == 1) return Done(Mismatch(a, 2, texts.front()));
          return Done(std::to_string(texts.size()) + " visible controls at " + a[0] + "," + a[1] + ":" + Listed(texts));
        }}},
+      // expect-contrast <id> <min> [<max>]: the contrast ratio of the control's
+      // text against its background, from its pixels (printed with the colours).
+      {"expect-contrast", {2, 3, N::kMainWindow, [this](const Args& a) {
+         const std::optional<Pixels> pixels = backend_.ControlPixels(Int(a[0]));
+         if (!pixels) return Done("cannot read the pixels of control " + a[0]);
+         const InkOnPaper text = MeasureText(*pixels);
+         char figure[96];
+         std::snprintf(figure, sizeof figure, "%.2f:1 (#%06X on #%06X)", text.ratio, static_cast<unsigned>(text.ink),
+                       static_cast<unsigned>(text.paper));
+         std::printf("contrast of control %s: %s\n", a[0].c_str(), figure);
+         const bool low = text.ratio < Ratio(a[1]), high = a.size() == 3 && text.ratio > Ratio(a[2]);
+         return Done(low || high ? std::string("contrast ") + figure + " is out of range" : "");
+       }}},
+      // expect-surface <id>: the control's background is the colour the main
+      // window shows most, so that the window reads as one surface.
+      {"expect-surface", {1, 1, N::kMainWindow, [this](const Args& a) {
+         const std::optional<Pixels> control = backend_.ControlPixels(Int(a[0]));
+         const std::optional<Pixels> window = backend_.ControlPixels(kItself);
+         if (!control || !window) return Done("cannot read the pixels of control " + a[0] + " or of the window");
+         const std::uint32_t own = MeasureText(*control).paper, surface = MeasureText(*window).paper;
+         char colours[64];
+         std::snprintf(colours, sizeof colours, "#%06X on a window of #%06X", static_cast<unsigned>(own),
+                       static_cast<unsigned>(surface));
+         return Done(own == surface ? "" : std::string("background ") + colours);
+       }}},
       {"expect-combo-entries", {1, kAny, N::kMainWindow, [this](const Args& a) {
          const std::optional<std::vector<std::string>> entries = backend_.Entries(kMain, Int(a[0]));
          if (!entries) return Done(Unread(kMain, a, 1));
@@ -287,7 +321,8 @@ void SessionInterpreter::AddCommands() {
          static const std::map<std::string, MainKey> kKeys{
              {"enter", MainKey::kEnter},          {"down", MainKey::kDown},
              {"ctrl-tab", MainKey::kCtrlTab},     {"ctrl-shift-tab", MainKey::kCtrlShiftTab},
-             {"ctrl-page-down", MainKey::kCtrlPageDown}, {"ctrl-page-up", MainKey::kCtrlPageUp}};
+             {"ctrl-page-down", MainKey::kCtrlPageDown}, {"ctrl-page-up", MainKey::kCtrlPageUp},
+             {"ctrl-f", MainKey::kCtrlF}};
          const auto key = kKeys.find(a[0]);
          if (key == kKeys.end()) return Done("no key " + Show(a[0]));
          return Done(backend_.PressMainKey(key->second));

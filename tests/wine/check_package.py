@@ -12,7 +12,7 @@ from pathlib import Path
 
 # DLLs every 64-bit Windows has (msvcrt.dll is the system C runtime MinGW links to).
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll", "wsock32.dll",
-               "ws2_32.dll", "advapi32.dll", "shell32.dll", "ole32.dll"}
+               "ws2_32.dll", "advapi32.dll", "shell32.dll", "ole32.dll", "uxtheme.dll"}
 
 
 def main(package, exe, objdump):

@@ -152,7 +152,7 @@ class Win32Backend final : public SessionBackend {
     std::vector<std::string> texts;
     for (HWND child : DirectChildren(main_)) {
       const RECT rect = RectInParent(child);
-      if (rect.left == x && rect.top == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
+      if (LayoutPixels(rect.left) == x && LayoutPixels(rect.top) == y && IsWindowVisible(child)) texts.push_back(WindowText(child).value_or("?"));
     }
     return texts;
   }
@@ -240,9 +240,22 @@ class Win32Backend final : public SessionBackend {
     for (const char c : text) Notify(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     return Answered();
   }
-  // Only keys without modifiers: a key from another process cannot hold Ctrl down.
+  // Keys with Ctrl are real keyboard input to the foreground window (a key
+  // message from another process cannot hold Ctrl down); the others go to the
+  // field typed in.
   std::string PressMainKey(MainKey key) override {
-    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter and down";
+    if (key == MainKey::kCtrlF) {
+      SetForegroundWindow(main_);
+      INPUT keys[4]{};
+      const WORD codes[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
+      for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = codes[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+      }
+      return SendInput(4, keys, sizeof(INPUT)) == 4 ? Answered() : "cannot send keyboard input";
+    }
+    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter, down and ctrl-f";
     if (typed_in_ == nullptr) return "type first: keys go to the field typed in";
     const WPARAM code = key == MainKey::kEnter ? VK_RETURN : VK_DOWN;
     Notify(typed_in_, WM_KEYDOWN, code, 1);
@@ -256,13 +269,26 @@ class Win32Backend final : public SessionBackend {
     return "";
   }
   std::string Close() override { return PostMessageA(main_, WM_CLOSE, 0, 0) != FALSE ? "" : "cannot post WM_CLOSE"; }
-  std::string Screenshot(const std::string& name) override {
+  std::optional<Pixels> ControlPixels(int id) override {
+    HWND control = Item(Window::kMain, id);
+    if (control == nullptr || !IsWindowVisible(control) || !Sync(main_)) return std::nullopt;
     SetForegroundWindow(main_);
-    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (!Sync(main_)) return std::nullopt;
+    Sleep(300);  // the X server shows what was drawn
+    std::optional<ImageResource> image = ScreenPixels(control);
+    if (!image) return std::nullopt;
+    return Pixels{image->width, image->height, std::move(image->pixels)};
+  }
+  std::string Screenshot(const std::string& name) override {
+    // The dialog when one is open, as the Qt driver does.
+    HWND shown = DialogOpen() ? dialog_ : main_;
+    SetForegroundWindow(shown);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (!Sync(main_)) return "the main window does not answer";
     Sleep(500);  // the X server shows what was drawn
     const std::string path = setup_.output_dir + "\\" + name;
-    const std::string failure = CaptureWindow(main_, path);
+    const std::string failure = CaptureWindow(shown, path);
     if (failure.empty()) std::printf("screenshot: %s\n", path.c_str());
     return failure;
   }

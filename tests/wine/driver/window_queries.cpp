@@ -54,6 +54,13 @@ RECT RectInParent(HWND window) {
   return rect;
 }
 
+int LayoutPixels(int screen_pixels) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? MulDiv(screen_pixels, USER_DEFAULT_SCREEN_DPI, dpi) : screen_pixels;
+}
+
 std::vector<HWND> DirectChildren(HWND parent) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
@@ -96,11 +103,11 @@ std::optional<std::vector<std::string>> ComboEntries(HWND combo) {
   return entries;
 }
 
-std::string CaptureWindow(HWND window, const std::string& bmp_path) {
+std::optional<ImageResource> ScreenPixels(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   ImageResource image{0, rect.right - rect.left, rect.bottom - rect.top, {}};
-  if (image.width <= 0 || image.height <= 0) return "the window is empty";
+  if (image.width <= 0 || image.height <= 0) return std::nullopt;
   image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -116,9 +123,15 @@ std::string CaptureWindow(HWND window, const std::string& bmp_path) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  if (!read) return "cannot copy the window from the screen";
+  if (!read) return std::nullopt;
   for (std::uint32_t& pixel : image.pixels) pixel &= 0xFFFFFFu;  // 0x00RRGGBB
-  const std::vector<std::uint8_t> bmp = EncodeBmp(image, BmpDepth::k24Bit);
+  return image;
+}
+
+std::string CaptureWindow(HWND window, const std::string& bmp_path) {
+  const std::optional<ImageResource> image = ScreenPixels(window);
+  if (!image) return "cannot copy the window from the screen";
+  const std::vector<std::uint8_t> bmp = EncodeBmp(*image, BmpDepth::k24Bit);
   std::ofstream out(bmp_path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
   out.close();

@@ -16,6 +16,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "resources/images.h"
+
 std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0);
 // A message whose answer is a number; nullopt when the window is missing or
 // does not answer in time.
@@ -28,10 +30,16 @@ std::optional<std::string> WindowText(HWND window);
 std::string ClassName(HWND window);
 // The window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+// Screen pixels to the 96 DPI pixels the program lays its controls out in
+// (it scales them to the desktop's DPI).
+int LayoutPixels(int screen_pixels);
 std::vector<HWND> DirectChildren(HWND parent);
 // Visible top-level windows of a process with that class ("" = any).
 std::vector<HWND> TopWindowsOf(DWORD process_id, const std::string& class_name);
 std::optional<std::vector<std::string>> ComboEntries(HWND combo);
+// The window's area of the screen (frame included), 0x00RRGGBB from the top
+// row; nullopt when it cannot be copied.
+std::optional<ImageResource> ScreenPixels(HWND window);
 // Copies the window's area of the screen (frame included) into a 24-bit
 // .bmp file. Empty on success, otherwise what went wrong.
 std::string CaptureWindow(HWND window, const std::string& bmp_path);
