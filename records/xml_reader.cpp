@@ -2,6 +2,8 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "records/archive.h"
@@ -91,7 +93,10 @@ const char* SoleText(const TiXmlElement* element) {
   return piece ? piece->Value() : nullptr;
 }
 
-std::string TextOf(const TiXmlElement* element) {
+}  // namespace
+
+std::string XmlReader::TextOf(const TiXmlElement* element) {
+  if (!element) return {};
   if (const char* sole = SoleText(element)) return sole;
   std::string text;
   for (const TiXmlNode* node = element->FirstChild(); node; node = node->NextSibling()) {
@@ -99,27 +104,49 @@ std::string TextOf(const TiXmlElement* element) {
   }
   return text;
 }
-}  // namespace
+
+std::int32_t XmlReader::IntOf(const TiXmlElement* element) {
+  if (!element) return 0;
+  const char* sole = SoleText(element);
+  return sole ? Atoi32(sole) : Atoi32(TextOf(element));
+}
+
+std::string XmlReader::AttributeOf(const TiXmlElement* element, const char* name) {
+  const char* value = element ? element->Attribute(name) : nullptr;
+  return value ? std::string(value) : std::string();
+}
+
+void XmlReader::FindChildren(const char* const* names, std::size_t count, const TiXmlElement** found) const {
+  std::fill_n(found, count, nullptr);
+  if (!current_ || count == 0) return;
+  // Records list their fields in the order asked for, so the name after the
+  // last one matched is tried first: one comparison per child, mostly.
+  std::size_t next = 0;
+  for (const TiXmlElement* child = current_->FirstChildElement(); child; child = child->NextSiblingElement()) {
+    const char* name = child->Value();
+    std::size_t i = next;
+    for (std::size_t tried = 0; tried < count; ++tried) {
+      if (names[i][0] == name[0] && std::strcmp(names[i], name) == 0) {
+        if (!found[i]) found[i] = child;
+        next = i + 1 == count ? 0 : i + 1;
+        break;
+      }
+      if (++i == count) i = 0;
+    }
+  }
+}
 
 std::string XmlReader::ChildText(const char* name) const {
   if (!current_) return {};
-  const TiXmlElement* child = current_->FirstChildElement(name);
-  return child ? TextOf(child) : std::string();
+  return TextOf(current_->FirstChildElement(name));
 }
 
 std::int32_t XmlReader::ChildInt(const char* name) const {
   if (!current_) return 0;
-  const TiXmlElement* child = current_->FirstChildElement(name);
-  if (!child) return 0;
-  const char* sole = SoleText(child);
-  return sole ? Atoi32(sole) : Atoi32(TextOf(child));
+  return IntOf(current_->FirstChildElement(name));
 }
 
-std::string XmlReader::Attribute(const char* name) const {
-  if (!current_) return {};
-  const char* value = current_->Attribute(name);
-  return value ? std::string(value) : std::string();
-}
+std::string XmlReader::Attribute(const char* name) const { return AttributeOf(current_, name); }
 
 std::int32_t XmlReader::AttributeInt(const char* name) const { return Atoi32(Attribute(name)); }
 
