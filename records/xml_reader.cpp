@@ -8,6 +8,7 @@
 
 #include "records/archive.h"
 #include "records/atoi32.h"
+#include "records/xml_document.h"
 #include "records/regular_file.h"
 #include "records/report.h"
 #include "records/xml_text.h"
@@ -34,7 +35,7 @@ void ToUnixLineEnds(std::string& text) {
 
 // Step 1 of a load: the file itself, when it is a readable regular file that
 // parses without error.
-bool ParseFile(const std::string& name, TiXmlDocument& document) {
+bool ParseFile(const std::string& name, XmlDocument& document) {
   std::optional<std::string> text = ReadRegularFile(name, kMaxFileBytes, kXmlTextPadding);
   if (!text || text->empty()) return false;
   ToUnixLineEnds(*text);
@@ -48,7 +49,7 @@ XmlReader::~XmlReader() = default;
 bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
   current_ = nullptr;
   parents_.clear();
-  document_ = std::make_unique<TiXmlDocument>();
+  document_ = std::make_unique<XmlDocument>();
 
   if (!ParseFile(name, *document_)) {
     // A file that is missing, empty, not a regular file or not well-formed
@@ -64,7 +65,7 @@ bool XmlReader::LoadDataFile(const std::string& name, bool quiet) {
       case ArchiveLookup::kFound:
         break;
     }
-    document_ = std::make_unique<TiXmlDocument>();
+    document_ = std::make_unique<XmlDocument>();
     const XmlParseResult parsed = ParseXmlText(content, *document_);
     if (parsed.outcome != XmlParse::kParsed) {
       if (quiet && parsed.outcome == XmlParse::kEmpty) return false;

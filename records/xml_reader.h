@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-class TiXmlDocument;
 class TiXmlElement;
+class XmlDocument;
 
 // A cursor over the elements of one XML document, read from a file under the
 // working directory or, when that fails, from the archive "faunary.dat".
@@ -65,7 +65,7 @@ class XmlReader {
   static std::string AttributeOf(const TiXmlElement* element, const char* name);
 
  private:
-  std::unique_ptr<TiXmlDocument> document_;
+  std::unique_ptr<XmlDocument> document_;
   const TiXmlElement* current_ = nullptr;
   std::vector<const TiXmlElement*> parents_;
 };
