@@ -18,28 +18,30 @@ const char* const kReaderErrorTitle = "XML Reader error";
 // Far above any data file; a larger file is treated as unreadable.
 constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
 
-// Line ends become LF, as TinyXML's own file loading makes them, in place.
-void ToUnixLineEnds(std::string& text) {
-  std::size_t out = text.find('\r');
-  if (out == std::string::npos) return;
-  for (std::size_t in = out; in < text.size(); ++in) {
-    if (text[in] != '\r') {
-      text[out++] = text[in];
+// Line ends become LF, as TinyXML's own file loading makes them, in place;
+// answers the new size.
+std::size_t ToUnixLineEnds(char* text, std::size_t size) {
+  char* out = static_cast<char*>(std::memchr(text, '\r', size));
+  if (!out) return size;
+  const char* const end = text + size;
+  for (const char* in = out; in < end; ++in) {
+    if (*in != '\r') {
+      *out++ = *in;
       continue;
     }
-    text[out++] = '\n';
-    if (in + 1 < text.size() && text[in + 1] == '\n') ++in;
+    *out++ = '\n';
+    if (in + 1 < end && in[1] == '\n') ++in;
   }
-  text.resize(out);
+  return static_cast<std::size_t>(out - text);
 }
 
 // Step 1 of a load: the file itself, when it is a readable regular file that
 // parses without error.
 bool ParseFile(const std::string& name, XmlDocument& document) {
-  std::optional<std::string> text = ReadRegularFile(name, kMaxFileBytes, kXmlTextPadding);
-  if (!text || text->empty()) return false;
-  ToUnixLineEnds(*text);
-  return ParseXmlText(*text, document).outcome == XmlParse::kParsed;
+  std::optional<FileBytes> text = ReadRegularFile(name, kMaxFileBytes, kXmlTextPadding);
+  if (!text || text->size == 0) return false;
+  const std::size_t size = ToUnixLineEnds(text->data.get(), text->size);
+  return ParseXmlText(text->data.get(), size, document).outcome == XmlParse::kParsed;
 }
 }  // namespace
 

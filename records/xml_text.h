@@ -29,3 +29,6 @@ struct XmlParseResult {
 // in place: the text is cut at its first zero byte, where the parser stops,
 // and padded (kXmlTextPadding), which copies nothing when it has that room.
 XmlParseResult ParseXmlText(std::string& text, XmlDocument& document);
+// The same for size bytes at text, behind which kXmlTextPadding more bytes
+// are writable.
+XmlParseResult ParseXmlText(char* text, std::size_t size, XmlDocument& document);
