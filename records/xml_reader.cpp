@@ -8,9 +8,9 @@
 
 #include "records/archive.h"
 #include "records/atoi32.h"
-#include "records/xml_document.h"
 #include "records/regular_file.h"
 #include "records/report.h"
+#include "records/xml_document.h"
 #include "records/xml_text.h"
 
 namespace {
@@ -95,7 +95,6 @@ const char* SoleText(const TiXmlElement* element) {
   const TiXmlText* piece = first->ToText();
   return piece ? piece->Value() : nullptr;
 }
-
 }  // namespace
 
 std::string XmlReader::TextOf(const TiXmlElement* element) {
