@@ -1,3 +1,5 @@
+#include <array>
+
 #include "records/dex_data.h"
 #include "records/move.h"
 #include "records/xml_reader.h"
@@ -5,24 +7,36 @@
 namespace {
 const DexMove kEmptyMove{};
 
+enum MoveField : std::size_t {
+  kName, kType, kMovetype, kMovefx, kMovefxchance, kPp, kPower, kAccuracy, kNumaffected, kContesttype,
+  kContestappeal, kContestjam, kContestfx, kSuperappeal, kSuperfx, kMoveFieldCount
+};
+
+// In the order of the moves file, which the one-pass reading is quickest on.
+constexpr std::array<const char*, kMoveFieldCount> kMoveFields{
+    "name",        "type",        "movetype",      "movefx",     "movefxchance", "pp",
+    "power",       "accuracy",    "numaffected",   "contesttype", "contestappeal", "contestjam",
+    "contestfx",   "superappeal", "superfx"};
+
 DexMove ReadMove(const XmlReader& r, const DexTables& t) {
+  const ChildFields<kMoveFieldCount> f(r, kMoveFields);
   DexMove m;
   m.id = r.AttributeInt("id");
-  m.name = r.ChildText("name");
-  m.type = IndexOfKey(r.ChildText("type"), t.stdtypes);
-  m.movetype = IndexOfKey(r.ChildText("movetype"), t.attktypes);
-  m.movefx = IndexOfKey(r.ChildText("movefx"), t.movefx);
-  m.movefxchance = r.ChildInt("movefxchance");
-  m.pp = r.ChildInt("pp");
-  m.power = r.ChildInt("power");
-  m.accuracy = r.ChildInt("accuracy");
-  m.numaffected = r.ChildInt("numaffected");
-  m.contesttype = IndexOfKey(r.ChildText("contesttype"), t.cntstypes);
-  m.contestappeal = r.ChildInt("contestappeal");
-  m.contestjam = r.ChildInt("contestjam");
-  m.contestfx = IndexOfKey(r.ChildText("contestfx"), t.contestfx);
-  m.superappeal = r.ChildInt("superappeal");
-  m.superfx = IndexOfKey(r.ChildText("superfx"), t.contestfx);
+  m.name = f.Text(kName);
+  m.type = IndexOfKey(f.Text(kType), t.stdtypes);
+  m.movetype = IndexOfKey(f.Text(kMovetype), t.attktypes);
+  m.movefx = IndexOfKey(f.Text(kMovefx), t.movefx);
+  m.movefxchance = f.Int(kMovefxchance);
+  m.pp = f.Int(kPp);
+  m.power = f.Int(kPower);
+  m.accuracy = f.Int(kAccuracy);
+  m.numaffected = f.Int(kNumaffected);
+  m.contesttype = IndexOfKey(f.Text(kContesttype), t.cntstypes);
+  m.contestappeal = f.Int(kContestappeal);
+  m.contestjam = f.Int(kContestjam);
+  m.contestfx = IndexOfKey(f.Text(kContestfx), t.contestfx);
+  m.superappeal = f.Int(kSuperappeal);
+  m.superfx = IndexOfKey(f.Text(kSuperfx), t.contestfx);
   return m;
 }
 }  // namespace

@@ -1,8 +1,10 @@
 #include "records/pokemon_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
+#include "records/atoi32.h"
 #include "records/dex_data.h"
 #include "records/report.h"
 #include "records/xml_reader.h"
@@ -29,37 +31,41 @@ std::string Folded(std::string_view s) {
   return out;
 }
 
-std::string ReadFileName(XmlReader& r) {
-  const char* child = r.HasChild("load") ? "load" : "loadfile";
-  if (!r.Enter(child)) return {};
-  std::string name = r.Attribute("filename");
-  r.Leave();
-  return name;
-}
+enum IndexField : std::size_t {
+  kDexno, kName, kHeight, kWeight, kLowestevo, kEvolutions, kBreedgroup1, kBreedgroup2, kGender, kAttack, kDefense,
+  kSpecattk, kSpecdef, kSpeed, kHp, kRbyspec, kFirstgeneration, kLoadfile, kLoad, kIndexFieldCount
+};
+
+// In the order of the index file, which the one-pass reading is quickest on;
+// "evolutions" (read by ReadEvolutions) is named so that it is not searched for.
+constexpr std::array<const char*, kIndexFieldCount> kIndexFields{
+    "dexno",   "name",     "height",  "weight", "lowestevo", "evolutions", "breedgroup1",
+    "breedgroup2", "gender", "attack", "defense", "specattk", "specdef", "speed",
+    "hp",      "rbyspec",  "firstgeneration", "loadfile", "load"};
 
 IndexEntry ReadEntry(XmlReader& r, const DexTables& t) {
+  const ChildFields<kIndexFieldCount> f(r, kIndexFields);
   IndexEntry e;
-  e.dexno = r.ChildInt("dexno");
-  e.name = r.ChildText("name");
-  if (r.Enter("height")) {
-    e.height = {r.AttributeInt("ft"), r.AttributeInt("in")};
-    r.Leave();
-  }
-  e.weight = r.ChildInt("weight");
-  e.lowestevo = r.ChildText("lowestevo");
+  e.dexno = f.Int(kDexno);
+  e.name = f.Text(kName);
+  if (f.Has(kHeight))
+    e.height = {Atoi32(f.Attribute(kHeight, "ft")), Atoi32(f.Attribute(kHeight, "in"))};
+  e.weight = f.Int(kWeight);
+  e.lowestevo = f.Text(kLowestevo);
   e.evolutions = ReadEvolutions(r);
-  e.breedgroup1 = IndexOfKey(r.ChildText("breedgroup1"), t.breedgroups);
-  e.breedgroup2 = IndexOfKey(r.ChildText("breedgroup2"), t.breedgroups);
-  if (r.HasChild("gender")) e.gender = r.ChildInt("gender");
-  e.attack = r.ChildInt("attack");
-  e.defense = r.ChildInt("defense");
-  e.specattk = r.ChildInt("specattk");
-  e.specdef = r.ChildInt("specdef");
-  e.speed = r.ChildInt("speed");
-  e.hp = r.ChildInt("hp");
-  e.rbyspec = r.ChildInt("rbyspec");
-  e.firstgeneration = r.ChildInt("firstgeneration");
-  e.filename = ReadFileName(r);
+  e.breedgroup1 = IndexOfKey(f.Text(kBreedgroup1), t.breedgroups);
+  e.breedgroup2 = IndexOfKey(f.Text(kBreedgroup2), t.breedgroups);
+  if (f.Has(kGender)) e.gender = f.Int(kGender);
+  e.attack = f.Int(kAttack);
+  e.defense = f.Int(kDefense);
+  e.specattk = f.Int(kSpecattk);
+  e.specdef = f.Int(kSpecdef);
+  e.speed = f.Int(kSpeed);
+  e.hp = f.Int(kHp);
+  e.rbyspec = f.Int(kRbyspec);
+  e.firstgeneration = f.Int(kFirstgeneration);
+  // "load" is the older spelling; it wins where both are present.
+  e.filename = f.Attribute(f.Has(kLoad) ? kLoad : kLoadfile, "filename");
   return e;
 }
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class TiXmlDocument;
 class TiXmlElement;
+class XmlDocument;
 
 // A cursor over the elements of one XML document, read from a file under the
 // working directory or, when that fails, from the archive "faunary.dat".
@@ -53,10 +55,40 @@ class XmlReader {
   template <typename ReadItem>
   void ForEachTopItem(const char* item, ReadItem read_item);
 
+  // For each of count names, the first child element of the current element
+  // with that name (null when there is none), found in one pass over the
+  // children. The names must differ from each other.
+  void FindChildren(const char* const* names, std::size_t count, const TiXmlElement** found) const;
+  // What ChildText, ChildInt and Attribute answer for an element found so.
+  static std::string TextOf(const TiXmlElement* element);
+  static std::int32_t IntOf(const TiXmlElement* element);
+  static std::string AttributeOf(const TiXmlElement* element, const char* name);
+
  private:
-  std::unique_ptr<TiXmlDocument> document_;
+  std::unique_ptr<XmlDocument> document_;
   const TiXmlElement* current_ = nullptr;
   std::vector<const TiXmlElement*> parents_;
+};
+
+// The fields of one record, read from the cursor's element: one pass over
+// its children where a ChildText per field walks them once per field. As
+// with ChildText, the first element of a name counts; a missing one reads
+// as "" or 0.
+template <std::size_t N>
+class ChildFields {
+ public:
+  ChildFields(const XmlReader& reader, const std::array<const char*, N>& names) {
+    reader.FindChildren(names.data(), N, found_.data());
+  }
+  bool Has(std::size_t field) const { return found_[field] != nullptr; }
+  std::string Text(std::size_t field) const { return XmlReader::TextOf(found_[field]); }
+  std::int32_t Int(std::size_t field) const { return XmlReader::IntOf(found_[field]); }
+  std::string Attribute(std::size_t field, const char* name) const {
+    return XmlReader::AttributeOf(found_[field], name);
+  }
+
+ private:
+  std::array<const TiXmlElement*, N> found_{};
 };
 
 template <typename ReadItem>

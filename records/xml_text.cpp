@@ -1,22 +1,27 @@
 #include "records/xml_text.h"
 
-#include <tinyxml.h>
-
 #include <cstring>
 
+#include "records/xml_document.h"
 #include "records/xml_nesting.h"
 
 namespace {
 constexpr const char* kTooDeep = "Elements nested too deeply.";
 }  // namespace
 
-XmlParseResult ParseXmlText(std::string& text, TiXmlDocument& document) {
-  if (const void* zero = std::memchr(text.data(), '\0', text.size()))
-    text.resize(static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+XmlParseResult ParseXmlText(std::string& text, XmlDocument& document) {
+  const std::size_t size = text.size();
   text.append(kXmlTextPadding, '\0');
+  return ParseXmlText(text.data(), size, document);
+}
 
-  if (XmlNestingDepth(text.c_str(), kMaxXmlNesting) > kMaxXmlNesting) return {XmlParse::kFailed, kTooDeep};
-  document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+XmlParseResult ParseXmlText(char* text, std::size_t size, XmlDocument& document) {
+  if (const void* zero = std::memchr(text, '\0', size))
+    size = static_cast<std::size_t>(static_cast<const char*>(zero) - text);
+  std::memset(text + size, '\0', kXmlTextPadding);
+
+  if (XmlNestingDepth(text, kMaxXmlNesting) > kMaxXmlNesting) return {XmlParse::kFailed, kTooDeep};
+  document.ParseText(text);
   if (!document.Error()) return {XmlParse::kParsed, {}};
   if (document.ErrorId() == TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY) return {XmlParse::kEmpty, document.ErrorDesc()};
   return {XmlParse::kFailed, document.ErrorDesc()};

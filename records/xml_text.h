@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-class TiXmlDocument;
+class XmlDocument;
 
 // Elements nested deeper than this are refused before parsing; the data
 // files nest a handful of levels.
@@ -28,4 +28,7 @@ struct XmlParseResult {
 // Parses text into document with TinyXML (encoding left to its detection),
 // in place: the text is cut at its first zero byte, where the parser stops,
 // and padded (kXmlTextPadding), which copies nothing when it has that room.
-XmlParseResult ParseXmlText(std::string& text, TiXmlDocument& document);
+XmlParseResult ParseXmlText(std::string& text, XmlDocument& document);
+// The same for size bytes at text, behind which kXmlTextPadding more bytes
+// are writable.
+XmlParseResult ParseXmlText(char* text, std::size_t size, XmlDocument& document);

@@ -117,4 +117,46 @@ TEST(HostileFiles, EndTagsTinyXmlStepsOverDoNotHideNesting) {
   }
 }
 
+// Line ends, byte order marks, declared encodings, character references and
+// damage: a file on disk reads as TinyXML's own file loading reads it, and a
+// damaged archive record is reported with TinyXML's own description.
+TEST(HostileFiles, TextsReadAsTinyXmlReadsThem) {
+  const char* const kDocuments[] = {
+      "<?xml version=\"1.0\"?>\n<doc note=\"one\r\ntwo\rthree\"><name>Caf&#233; &amp; &#x263A;</name></doc>",
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<doc note=\"a\r\nb\"><name>Caf&#233;</name></doc>",
+      "<?xml version=\"1.0\" encoding=\"UTF8\"?><doc><name>&#xE9;&#x10348;</name></doc>",
+      "\xEF\xBB\xBF<doc note=\"x\r\n\"><name>&#233;\r\n  line\r\n</name></doc>",
+      "<!-- c --><doc note='q\r'><name><![CDATA[<raw>\r\n]]></name><name>second</name></doc>",
+      "\r\n<doc><name>\xC3\xA9 &#65;&#x42;</name></doc>\r\n"};
+  for (const char* document : kDocuments) {
+    TempWorkdir dir;
+    ReportCapture reports;
+    dir.Write("data/types.xml", document);
+    // The model: TinyXML's own LoadFile and its first element of a name.
+    TiXmlDocument model;
+    ASSERT_TRUE(model.LoadFile((dir.path() / "data/types.xml").string().c_str())) << document;
+    const TiXmlElement* root = model.FirstChildElement();
+    const char* name = root->FirstChildElement("name")->GetText();
+    const char* note = root->Attribute("note");
+    XmlReader reader;
+    ASSERT_TRUE(reader.LoadDataFile("data/types.xml", false)) << document;
+    EXPECT_EQ(reader.ChildText("name"), name ? name : "") << document;
+    EXPECT_EQ(reader.Attribute("note"), note ? note : "") << document;
+    EXPECT_TRUE(reports.all().empty());
+  }
+  const char* const kDamaged[] = {"<doc><name>x</doc>", "<doc", "<doc a=\"1></doc>", "<?xml version=\"1.0\"?>"};
+  for (const char* damaged : kDamaged) {
+    TempWorkdir dir;
+    ReportCapture reports;
+    dir.Write("faunary.dat", ArchiveRecord("data/types.xml", damaged));
+    std::string padded = std::string(damaged) + std::string(16, '\0');
+    TiXmlDocument model;
+    model.Parse(padded.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    XmlReader reader;
+    EXPECT_FALSE(reader.LoadDataFile("data/types.xml", false)) << damaged;
+    EXPECT_EQ(reports.texts(), std::vector<std::string>{"Error when loading XML file data/types.xml: " +
+                                                        std::string(model.ErrorDesc())}) << damaged;
+  }
+}
+
 }  // namespace
