@@ -22,7 +22,8 @@ std::string Describe(const std::string& text, const SIZE& needed, const SIZE& ha
          std::to_string(has.cx) + "x" + std::to_string(has.cy);
 }
 
-// DrawText's measure of `text` in a box `width` wide (one line unless `format` wraps).
+// Source of the measure: the system's DrawText with DT_CALCRECT, as the controls paint.
+// `text` in a box `width` wide (one line unless `format` wraps).
 SIZE Measure(HDC dc, const std::string& text, UINT format, int width) {
   RECT rect{0, 0, width, 0};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
@@ -89,6 +90,12 @@ std::string Lower(std::string text) {
   return text;
 }
 
+std::string ServerText(HWND window) {
+  std::wstring wide(1024, L'\0');
+  wide.resize(static_cast<std::size_t>(InternalGetWindowText(window, wide.data(), static_cast<int>(wide.size()))));
+  return ToCp1252(wide);
+}
+
 class Win32FitSubject final : public FitSubject {
  public:
   Win32FitSubject(HANDLE process, HWND main_window, const Win32FitActions& actions)
@@ -125,7 +132,9 @@ class Win32FitSubject final : public FitSubject {
     for (HWND child : DirectChildren(main_)) {
       if (!IsWindowVisible(child)) continue;
       const std::string class_name = Lower(ClassName(child));
-      const std::string text = WindowText(child).value_or("");
+      // A static's text is its window text, which the system keeps: read
+      // without a message to the program, thousands of times over.
+      const std::string text = class_name == "static" ? ServerText(child) : WindowText(child).value_or("");
       if (text.empty()) continue;
       RECT client{};
       GetClientRect(child, &client);

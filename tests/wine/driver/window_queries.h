@@ -25,6 +25,7 @@ std::optional<int> Ask(HWND window, UINT message, WPARAM wparam = 0, LPARAM lpar
 // Answers once the window's thread has handled everything sent before.
 inline bool Sync(HWND window) { return SendWithTimeout(window, WM_NULL).has_value(); }
 
+std::string ToCp1252(const std::wstring& wide);
 // WM_GETTEXT (copied between processes by the system).
 std::optional<std::string> WindowText(HWND window);
 std::string ClassName(HWND window);
