@@ -13,7 +13,7 @@ inline constexpr int kPtHgssTutorsGeneration = 9998;
 // Cells that read HeartGold/SoulSilver's flags on a Diamond/Pearl page.
 inline constexpr int kHgssMachines = 9997;
 
-inline constexpr int kMachineCellWidth = 110;
+inline constexpr int kMachineCellWidth = 125;
 inline constexpr int kTutorGridCellWidth = 155;
 inline constexpr int kMachineCellHeight = 15;
 enum class MachineKind { kTm, kHm, kCm, kTutor };

@@ -15,7 +15,7 @@ namespace {
 
 enum : std::size_t { kGroupLine, kPartners, kEggMoves, kGeneration };
 constexpr std::array<ControlLayout, 4> kLayout{{
-    {WC_EDIT, "crtrbrdgrpid", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 10, 10, 250, 15, 151},
+    {WC_EDIT, "crtrbrdgrpid", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 10, 10, 600, 15, 151},
     // The partners of a big egg group run past any fixed box: it scrolls.
     {WC_EDIT, "crtrbrdnamid", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 10, 25, 600, 150, 152},
     {WC_LISTVIEW, "crtrlsvmovid",

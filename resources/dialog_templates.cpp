@@ -33,9 +33,10 @@ constexpr std::array kStatsGen12{
     DialogItemTemplate{kStatsLevelList, WC_COMBOBOX, "", kDropList, 60, 45, 30, 150},
     DialogItemTemplate{kStatsValueLabel, WC_STATIC, "DV: ", kLabel, 100, 45, 30, 15},
     DialogItemTemplate{kStatsValueList, WC_COMBOBOX, "", kDropList, 135, 45, 30, 150},
-    DialogItemTemplate{kStatsEffortLabel, WC_STATIC, "Stat Exp Level: ", kLabel, 5, 65, 50, 15},
-    DialogItemTemplate{kStatsEffortList, WC_COMBOBOX, "", kDropList, 60, 65, 35, 150},
-    DialogItemTemplate{kStatsResult, WC_STATIC, "", kLabel, 100, 65, 75, 15},
+    // Room for the label on one line in the Windows font at any scale.
+    DialogItemTemplate{kStatsEffortLabel, WC_STATIC, "Stat Exp Level: ", kLabel, 5, 65, 62, 15},
+    DialogItemTemplate{kStatsEffortList, WC_COMBOBOX, "", kDropList, 70, 65, 35, 150},
+    DialogItemTemplate{kStatsResult, WC_STATIC, "", kLabel, 110, 65, 85, 15},
     DialogItemTemplate{kStatsCalculate, WC_BUTTON, "&Calculate", kPush, 5, 80, 70, 15},
     DialogItemTemplate{IDOK, WC_BUTTON, "&Done", kPush, 80, 80, 40, 15},
 };

@@ -8,18 +8,11 @@
 #include <QRegularExpression>
 #include <QTabBar>
 
-#include <algorithm>
-#include <map>
-
 #include "backends/qt/qt_nodes.h"
 #include "backends/qt/static_text.h"
+#include "text_fit_walk.h"
 
 namespace {
-
-struct Overflow {
-  int count = 0;
-  std::string example;
-};
 
 // Why `w`'s text does not fit it, or "" when it does. Windows draws a
 // static's lines from its top left, breaking at spaces; what falls outside
@@ -61,44 +54,44 @@ QString TextKey(const QWidget* w) {
   return QStringLiteral("%1 %2x%3 %4").arg(w->metaObject()->className()).arg(w->width()).arg(w->height()).arg(text);
 }
 
+// The main window's tabs, list and controls, shown by setting them directly.
+class QtFitSubject final : public FitSubject {
+ public:
+  explicit QtFitSubject(QWidget* main_window)
+      : main_(main_window), tabs_(main_window->findChild<QTabBar*>()), pokemon_(main_window->findChild<QListWidget*>()) {}
+  int TabCount() override { return tabs_ ? tabs_->count() : 0; }
+  std::string ShowTab(int tab) override {
+    tabs_->setCurrentIndex(tab);
+    return tabs_->tabText(tab).toStdString();
+  }
+  int PokemonCount() override { return pokemon_ ? pokemon_->count() : 0; }
+  std::string ShowPokemon(int row) override {
+    pokemon_->setCurrentRow(row);
+    return pokemon_->item(row)->text().toStdString();
+  }
+  std::vector<Shown> VisibleControls() override {
+    shown_.clear();
+    std::vector<Shown> controls;
+    for (QObject* child : main_->children()) {
+      auto* w = qobject_cast<QWidget*>(child);
+      if (!w || !qttk::HandleOf(w) || !w->isVisible()) continue;
+      shown_.push_back(w);
+      controls.push_back({w->property("faunaryName").toString().toStdString(), TextKey(w).toStdString()});
+    }
+    return controls;
+  }
+  std::string DoesNotFit(std::size_t n) override { return ::DoesNotFit(shown_[n]).toStdString(); }
+
+ private:
+  QWidget* main_;
+  QTabBar* tabs_;
+  QListWidget* pokemon_;
+  std::vector<const QWidget*> shown_;
+};
+
 }  // namespace
 
 std::vector<std::string> TextsThatDoNotFit(QWidget* main_window, const std::vector<std::string>& allowed) {
-  QTabBar* tabs = main_window->findChild<QTabBar*>();
-  QListWidget* pokemon = main_window->findChild<QListWidget*>();
-  std::map<std::string, Overflow> found;  // by control name and tab
-  std::map<QString, QString> measured;
-  for (int tab = 0; tab < tabs->count(); ++tab) {
-    tabs->setCurrentIndex(tab);
-    for (int row = 0; row < pokemon->count(); ++row) {
-      pokemon->setCurrentRow(row);
-      for (QObject* child : main_window->children()) {
-        auto* w = qobject_cast<QWidget*>(child);
-        if (!w || !qttk::HandleOf(w) || !w->isVisible()) continue;
-        // The same text in the same size of control is measured once.
-        const QString key = TextKey(w);
-        auto known = measured.find(key);
-        if (known == measured.end()) known = measured.emplace(key, DoesNotFit(w)).first;
-        const QString& why = known->second;
-        if (why.isEmpty()) continue;
-        const std::string name = w->property("faunaryName").toString().toStdString();
-        Overflow& overflow = found[name + " on " + tabs->tabText(tab).toStdString()];
-        if (overflow.count++ == 0) overflow.example = pokemon->item(row)->text().toStdString() + ": " + why.toStdString();
-      }
-    }
-  }
-  std::vector<std::string> report;
-  std::vector<bool> used(allowed.size(), false);
-  for (const auto& [where, overflow] : found) {
-    const std::string name = where.substr(0, where.find(" on "));
-    const auto allow = std::find(allowed.begin(), allowed.end(), name);
-    if (allow != allowed.end()) {
-      used[static_cast<std::size_t>(allow - allowed.begin())] = true;
-      continue;
-    }
-    report.push_back(where + " (" + std::to_string(overflow.count) + " Pokemon), e.g. " + overflow.example);
-  }
-  for (std::size_t n = 0; n < allowed.size(); ++n)
-    if (!used[n]) report.push_back(allowed[n] + " is allowed to overflow but always fits");
-  return report;
+  QtFitSubject subject(main_window);
+  return WalkTextFit(subject, allowed);
 }

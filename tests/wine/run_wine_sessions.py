@@ -104,7 +104,7 @@ def run_sessions(args, output, shots, env):
         exe, folder = args.exe, work
     for session in args.sessions:
         print(f"--- {Path(session).name}", flush=True)
-        wine(args.driver, *map(windows_path, (exe, folder, session, shots)), timeout=SESSION_TIMEOUT)
+        wine(args.driver, *map(windows_path, (exe, folder, session, shots)), timeout=args.session_timeout)
 
 
 def main():
@@ -117,6 +117,8 @@ def main():
     parser.add_argument("--screenshots", help="where screenshots go (default: the output folder)")
     parser.add_argument("--colours", choices=sorted(COLOUR_SCHEMES), default="light", help="the system colours")
     parser.add_argument("--dpi", type=int, default=96, help="the desktop's dots per inch (192 = 200%%)")
+    parser.add_argument("--session-timeout", type=int, default=SESSION_TIMEOUT,
+                        help="seconds a session may run before it counts as hung")
     parser.add_argument("sessions", nargs="+")
     args = parser.parse_args()
 

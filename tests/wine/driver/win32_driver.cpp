@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "port/control_ids.h"
 #include "session_interpreter.h"
+#include "text_fit_win32.h"
 #include "window_queries.h"
 
 namespace {
@@ -147,6 +149,12 @@ class Win32Backend final : public SessionBackend {
   }
   std::optional<std::vector<std::string>> Entries(Window window, int id) override {
     return ComboEntries(Item(window, id));
+  }
+  // Tabs and Pokemon picked as the user does; the texts measured from here.
+  std::optional<std::vector<std::string>> TextsThatDoNotFit(const std::vector<std::string>& allowed) override {
+    const Win32FitActions actions{[this](int tab) { return SelectTab(kPageTabsId, tab); },
+                                  [this](int row) { return Pick(Window::kMain, kPokemonListId, row); }};
+    return Win32TextsThatDoNotFit(process_.hProcess, main_, actions, allowed);
   }
   std::vector<std::string> TextsAt(int x, int y) override {
     std::vector<std::string> texts;

@@ -4,8 +4,6 @@
 
 #include "backends/win32/bitmap_files.h"
 
-namespace {
-
 std::string ToCp1252(const std::wstring& wide) {
   if (wide.empty()) return {};
   const int size = WideCharToMultiByte(1252, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
@@ -13,6 +11,8 @@ std::string ToCp1252(const std::wstring& wide) {
   WideCharToMultiByte(1252, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
   return text;
 }
+
+namespace {
 
 constexpr UINT kSendTimeoutMs = 10000;
 

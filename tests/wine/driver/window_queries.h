@@ -25,6 +25,7 @@ std::optional<int> Ask(HWND window, UINT message, WPARAM wparam = 0, LPARAM lpar
 // Answers once the window's thread has handled everything sent before.
 inline bool Sync(HWND window) { return SendWithTimeout(window, WM_NULL).has_value(); }
 
+std::string ToCp1252(const std::wstring& wide);
 // WM_GETTEXT (copied between processes by the system).
 std::optional<std::string> WindowText(HWND window);
 std::string ClassName(HWND window);
@@ -49,12 +50,12 @@ template <typename Item>
 struct RemoteAnswer {
   LRESULT answer;
   Item item;
-  std::string text;  // a list-view item's text
+  std::string text;  // a list-view or tab item's text
 };
 
 // Structures that messages point to (list-view items, rectangles) are not
 // copied between processes, so the driver places `item` in faunary's memory
-// (a list-view item's text goes to room after it), sends `message` with its
+// (a list-view or tab item's text goes to room after it), sends `message` with its
 // address and reads it back. Nullopt when faunary does not answer.
 template <typename Item>
 std::optional<RemoteAnswer<Item>> SendRemote(HANDLE process, HWND window, UINT message, WPARAM wparam, Item item) {
@@ -65,7 +66,7 @@ std::optional<RemoteAnswer<Item>> SendRemote(HANDLE process, HWND window, UINT m
   } block{item, {}};
   auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof block, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (remote == nullptr) return std::nullopt;
-  if constexpr (std::is_same_v<Item, LVITEMA>) {
+  if constexpr (std::is_same_v<Item, LVITEMA> || std::is_same_v<Item, TCITEMA>) {
     block.item.pszText = remote + offsetof(Block, text);
     block.item.cchTextMax = kTextRoom;
   }
