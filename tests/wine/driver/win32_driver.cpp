@@ -6,6 +6,8 @@
 // otherwise (faunary is terminated if it still runs then), 2 on bad usage.
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "port/control_ids.h"
 #include "session_interpreter.h"
@@ -25,6 +27,26 @@ constexpr const char* kDialogClass = "#32770";  // dialogs and message boxes
 // Acts like input: delivered after anything sent before, without waiting.
 void Notify(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   SendNotifyMessageA(window, message, wparam, lparam);
+}
+
+// The key pressed with Ctrl for a main-window shortcut, or nothing.
+std::optional<WORD> CtrlKeyCode(MainKey key) {
+  switch (key) {
+    case MainKey::kCtrlTab:
+    case MainKey::kCtrlShiftTab: return VK_TAB;
+    case MainKey::kCtrlPageDown: return VK_NEXT;
+    case MainKey::kCtrlPageUp: return VK_PRIOR;
+    case MainKey::kCtrlF: return 'F';
+    default: return std::nullopt;
+  }
+}
+
+INPUT KeyInput(WORD code, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = code;
+  input.ki.dwFlags = flags;
+  return input;
 }
 
 LPARAM Middle(const RECT& rect) { return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
@@ -252,18 +274,31 @@ class Win32Backend final : public SessionBackend {
   // message from another process cannot hold Ctrl down); the others go to the
   // field typed in.
   std::string PressMainKey(MainKey key) override {
-    if (key == MainKey::kCtrlF) {
+    if (const std::optional<WORD> code = CtrlKeyCode(key)) {
+      const bool shift = key == MainKey::kCtrlShiftTab;
+      std::vector<WORD> codes{VK_CONTROL};
+      if (shift) codes.push_back(VK_SHIFT);
+      codes.push_back(*code);
+      std::vector<INPUT> keys;
+      for (const WORD down : codes) keys.push_back(KeyInput(down, 0));
+      for (auto up = codes.rbegin(); up != codes.rend(); ++up) keys.push_back(KeyInput(*up, KEYEVENTF_KEYUP));
       SetForegroundWindow(main_);
-      INPUT keys[4]{};
-      const WORD codes[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
-      for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = codes[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+      HWND tabs = GetDlgItem(main_, kPageTabsId);
+      const std::optional<int> before = Ask(tabs, TCM_GETCURSEL);
+      const auto count = static_cast<UINT>(keys.size());
+      if (SendInput(count, keys.data(), sizeof(INPUT)) != count) return "cannot send keyboard input";
+      if (key == MainKey::kCtrlF) return Answered();
+      // Keyboard input is read after any message sent meanwhile, so a reply
+      // proves nothing: wait until the tab strip has moved.
+      for (int tries = 0; tries < 500; ++tries) {
+        const std::optional<int> now = Ask(tabs, TCM_GETCURSEL);
+        if (!now) return "the program does not answer";
+        if (now != before) return "";
+        Sleep(10);
       }
-      return SendInput(4, keys, sizeof(INPUT)) == 4 ? Answered() : "cannot send keyboard input";
+      return "the tabs did not switch";
     }
-    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter, down and ctrl-f";
+    if (key != MainKey::kEnter && key != MainKey::kDown) return "this driver presses only enter, down and the ctrl keys";
     if (typed_in_ == nullptr) return "type first: keys go to the field typed in";
     const WPARAM code = key == MainKey::kEnter ? VK_RETURN : VK_DOWN;
     Notify(typed_in_, WM_KEYDOWN, code, 1);
